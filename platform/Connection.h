@@ -28,9 +28,6 @@ public:
     // Waiting time for a lock held by another process before a write gives up.
     static constexpr int BusyTimeoutMs = 5000;
 
-    // Installs the Persian LIKE and collation on any SQLite handle.
-    static void installPersianText(sqlite3* db);
-
 private:
     sqlite3* m_db = nullptr;
 };

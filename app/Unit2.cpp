@@ -1,0 +1,56 @@
+#include "Unit2.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QScreen>
+
+namespace {
+const QString WaitCaption = QStringLiteral("در حال اجراي برنامه           كمي صبر كنيد ");
+}
+
+TForm2* Form2 = nullptr;
+
+TForm2::TForm2(QWidget* parent) : Form(parent)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setFixedSize(766, 98);
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    setPalette(palette);
+
+    Label1 = new QLabel(WaitCaption, this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(0, 0, 766, 56);
+    Label1->setLayoutDirection(Qt::RightToLeft);
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    QFont captionFont(QStringLiteral("Homa"), 18, QFont::Bold);
+    Label1->setFont(captionFont);
+    Label1->setStyleSheet(QStringLiteral("color: red;"));
+
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setGeometry(0, 56, 766, 42);
+    ProgressBar1->setRange(0, 6);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setStyleSheet(QStringLiteral("QProgressBar { border: 3px solid gray; background: white; }"
+                                               "QProgressBar::chunk { background: navy; }"));
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TForm2::setPosition(int position)
+{
+    ProgressBar1->setValue(position);
+    repaint();
+}
+
+void TForm2::stepIt()
+{
+    setPosition(ProgressBar1->value() + 1);
+}

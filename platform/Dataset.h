@@ -1,0 +1,142 @@
+#pragma once
+
+#include "Field.h"
+#include "Snapshot.h"
+
+#include <QObject>
+#include <QString>
+#include <QVariant>
+#include <memory>
+#include <vector>
+
+class Connection;
+struct sqlite3;
+struct sqlite3_stmt;
+
+// A snapshot of a table or a query, with a current row and four modes.
+// Opening reads the whole result; the snapshot then changes only through the
+// dataset's own Append, Edit, Post and Delete, or by closing and opening it
+// again. Every write goes to the store at once and changes exactly the row it
+// was meant for, found by the store's row identity. A failed operation throws
+// DatabaseError with the text "<dataset name>: <reason>".
+class Dataset : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class State
+    {
+        Inactive,
+        Browse,
+        Insert,
+        Edit
+    };
+    enum LocateOption
+    {
+        loCaseInsensitive = 0x1
+    };
+
+    Dataset(const QString& name, Connection& connection, QObject* parent = nullptr);
+    ~Dataset() override;
+
+    QString Name() const { return objectName(); }
+
+    // Adds a field to the fixed list. Once a dataset has such a list, opening
+    // it fails when the result lacks one of the columns, and columns without
+    // a field cannot be reached.
+    Field* addField(const QString& name, const QString& fieldName);
+
+    void Open();
+    void Close();
+    bool Active() const { return m_state != State::Inactive; }
+    void setActive(bool active);
+
+    void First();
+    void Next();
+    bool Eof() const { return m_eof; }
+
+    void Append();
+    void Edit();
+    void Post();
+    void Delete();
+    void Cancel();
+    bool Locate(const QString& keyFields, const QVariantList& keyValues, int options);
+
+    Field& FieldByName(const QString& fieldName) const;
+    Field* FindField(const QString& fieldName) const;
+    QVariant FieldValues(const QString& fieldName) const;
+    void setFieldValues(const QString& fieldName, const QVariant& value);
+    const std::vector<std::unique_ptr<Field>>& Fields() const { return m_fields; }
+
+    State state() const { return m_state; }
+    bool isEmpty() const { return m_snapshot.isEmpty(); }
+    int RecordCount() const { return m_snapshot.rowCount(); }
+    // The current row's position (-1: none). A row being inserted is shown
+    // after the last row, at position RecordCount().
+    int RecNo() const;
+    void setRecNo(int row);
+    // Rows to show: the snapshot, plus the row being inserted.
+    int displayRowCount() const;
+    QVariant displayValue(int row, const Field& field) const;
+    bool canModify() const { return !m_baseTable.isEmpty(); }
+    bool isModified() const;
+
+signals:
+    // The snapshot was taken anew, dropped, or lost or gained a row.
+    void snapshotReset();
+    void rowChanged(int row);
+    void currentChanged();
+    void stateChanged();
+
+protected:
+    struct ReadStatement
+    {
+        sqlite3_stmt* statement = nullptr;
+        bool firstColumnIsRowId = false;
+    };
+    // Prepares the statement that reads the rows; throws DatabaseError with
+    // the bare reason.
+    virtual ReadStatement prepareRead() = 0;
+    sqlite3* db() const;
+    static QString quotedIdentifier(const QString& identifier);
+    [[noreturn]] void fail(const QString& reason) const;
+    // Fails unless the statement text is only one statement.
+    void requireSingleStatement(const char* tail) const;
+
+private:
+    struct Column
+    {
+        QString name;
+        QString originTable;
+        QString originColumn;
+        Field::DataType type = Field::DataType::Unknown;
+    };
+
+    friend class Field;
+    QVariant currentValue(int column) const;
+    void assign(Field& field, const QVariant& value);
+    void requireActive() const;
+    void checkBrowseMode();
+    void describeColumns(sqlite3_stmt* statement, int firstColumn);
+    void bindFields();
+    void insertPending();
+    void updatePending();
+    std::vector<QVariant> readBack(qint64 rowId);
+    void execute(const QString& sql, const std::vector<QVariant>& values);
+    void setState(State state);
+    void moveTo(int row);
+    bool matches(int row, const Field& field, const QVariant& key, bool caseInsensitive) const;
+
+    Connection& m_connection;
+    std::vector<std::unique_ptr<Field>> m_fields;
+    bool m_fixedFields = false;
+    std::vector<Column> m_columns;
+    QString m_baseTable;
+    Snapshot m_snapshot;
+    State m_state = State::Inactive;
+    int m_current = -1;
+    int m_currentBeforeInsert = -1;
+    bool m_eof = true;
+    std::vector<QVariant> m_pending;
+    std::vector<bool> m_assigned;
+};

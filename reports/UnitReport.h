@@ -1,0 +1,13 @@
+#pragma once
+
+#include "BandReport.h"
+
+class TReport : public BandReport
+{
+    Q_OBJECT
+
+public:
+    explicit TReport(QObject* parent = nullptr);
+};
+
+extern TReport* Report;

@@ -1,0 +1,5 @@
+#include "UnitrepGroup.h"
+
+TRepGroup* RepGroup = nullptr;
+
+TRepGroup::TRepGroup(QObject* parent) : BandReport(QStringLiteral("RepGroup"), parent) {}
