@@ -3,8 +3,7 @@
 #include <limits>
 #include <optional>
 
-namespace
-{
+namespace {
 
 std::optional<int> digitValue(QChar c)
 {
@@ -43,7 +42,8 @@ int StrToInt(const QString& text)
         throwNotAnInteger(text);
 
     // The magnitude of INT_MIN is one more than INT_MAX, so the limit depends on the sign.
-    const qint64 limit = negative ? -qint64(std::numeric_limits<int>::min()) : std::numeric_limits<int>::max();
+    const qint64 limit =
+        negative ? -qint64(std::numeric_limits<int>::min()) : std::numeric_limits<int>::max();
     qint64 magnitude = 0;
     for (qsizetype i = begin; i < end; ++i) {
         const std::optional<int> digit = digitValue(text.at(i));

@@ -22,7 +22,6 @@ DBGrid::DBGrid(QWidget* parent) : QTableView(parent)
                     QAbstractItemView::AnyKeyPressed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    connect(&m_model, &QAbstractItemModel::modelReset, this, &DBGrid::followDataset);
 }
 
 Dataset* DBGrid::dataset() const
@@ -73,6 +72,12 @@ void DBGrid::setReadOnly(bool readOnly)
                                    QAbstractItemView::AnyKeyPressed);
 }
 
+void DBGrid::reset()
+{
+    QTableView::reset();
+    followDataset();
+}
+
 void DBGrid::followDataset()
 {
     if (m_syncing)
@@ -86,9 +91,10 @@ void DBGrid::followDataset()
     }
     const int column = std::max(currentIndex().column(), 0);
     const QModelIndex target = m_model.index(row, std::min(column, m_model.columnCount() - 1));
-    if (currentIndex() != target)
-        setCurrentIndex(target);
-    selectRow(row);
+    // Not selectRow(): it picks the column under the view's edge, which is
+    // none when the columns do not fill a right-to-left view.
+    selectionModel()->setCurrentIndex(target,
+                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     scrollTo(target);
 }
 

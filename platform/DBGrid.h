@@ -31,6 +31,7 @@ public:
     bool isReadOnly() const { return m_model.isReadOnly(); }
 
 protected:
+    void reset() override;
     void keyPressEvent(QKeyEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 

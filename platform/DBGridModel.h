@@ -12,6 +12,11 @@ class Field;
 // One column of a data grid: the field it shows and how.
 struct DBGridColumn
 {
+    DBGridColumn(const QString& fieldName = {}, const QString& title = {}, int width = 64)
+        : fieldName(fieldName), title(title), width(width)
+    {
+    }
+
     QString fieldName;
     QString title;
     int width = 64;

@@ -62,7 +62,7 @@ private:
     };
 
     // The last event of one kind seen for the key-down in progress.
-    struct Delivery
+    struct SeenEvent
     {
         const QEvent* event = nullptr;
         KeyIdentity identity;
@@ -77,17 +77,17 @@ private:
 
     static KeyIdentity identityOf(const QKeyEvent* key)
     {
-        return {key->key(),        key->modifiers(),       key->text(),
+        return {key->key(),          key->modifiers(),      key->text(),
                 key->isAutoRepeat(), key->nativeScanCode(), key->timestamp()};
     }
 
     bool keyEvent(QWidget* receiver, QKeyEvent* key)
     {
         const KeyIdentity identity = identityOf(key);
-        Delivery* current = nullptr;
+        SeenEvent* current = nullptr;
         if (key->type() == QEvent::ShortcutOverride) {
             if (m_override.isRepeatOf(key, identity))
-                return useUp(m_override, key);
+                return useUp(m_override.usedUp, key);
             m_override = {key, identity, true, false};
             m_press.live = false;
             current = &m_override;
@@ -95,10 +95,10 @@ private:
             if (m_override.live && m_override.identity == identity) {
                 m_press = {key, identity, true, m_override.usedUp};
                 m_override.live = false;
-                return useUp(m_press, key);
+                return useUp(m_press.usedUp, key);
             }
             if (m_press.isRepeatOf(key, identity))
-                return useUp(m_press, key);
+                return useUp(m_press.usedUp, key);
             m_press = {key, identity, true, false};
             m_override.live = false;
             current = &m_press;
@@ -109,31 +109,29 @@ private:
             return false;
         // The hook may run a nested event loop (a modal window of its own) that delivers
         // other keys; the rest of this key-down still follows afterwards.
-        const Delivery override = m_override;
-        const Delivery press = m_press;
+        const SeenEvent savedOverride = m_override;
+        const SeenEvent savedPress = m_press;
         bool usedUp = false;
         auto restore = qScopeGuard([&] {
-            m_override = override;
-            m_press = press;
+            m_override = savedOverride;
+            m_press = savedPress;
             current->usedUp = usedUp;
         });
         usedUp = form->keyDown(key);
-        if (usedUp)
-            key->accept();
-        return usedUp;
+        return useUp(usedUp, key);
     }
 
     // The rest of a key-down whose cancel button was clicked goes nowhere else.
-    static bool useUp(const Delivery& delivery, QKeyEvent* key)
+    static bool useUp(bool usedUp, QKeyEvent* key)
     {
-        if (!delivery.usedUp)
+        if (!usedUp)
             return false;
         key->accept();
         return true;
     }
 
-    Delivery m_override;
-    Delivery m_press;
+    SeenEvent m_override;
+    SeenEvent m_press;
 };
 
 Form::Form(QWidget* parent) : QWidget(parent, Qt::Window)

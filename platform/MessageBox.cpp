@@ -59,8 +59,9 @@ QMessageBox::StandardButton MessageBox::ask(QMessageBox::Icon icon, const QStrin
 
     // Parented to the active window so the box stands over it; the window may close
     // while the box is up, which deletes the box with it.
-    QPointer<QMessageBox> box = new QMessageBox(icon, title.isEmpty() ? QGuiApplication::applicationDisplayName() : title,
-                                                text, buttons, QApplication::activeWindow());
+    QPointer<QMessageBox> box =
+        new QMessageBox(icon, title.isEmpty() ? QGuiApplication::applicationDisplayName() : title, text,
+                        buttons, QApplication::activeWindow());
     box->setTextFormat(Qt::PlainText);
     box->setLayoutDirection(Qt::RightToLeft);
     box->setEscapeButton(escapeButton);

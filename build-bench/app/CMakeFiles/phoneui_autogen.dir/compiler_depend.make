@@ -1,0 +1,2 @@
+# Empty custom commands generated dependencies file for phoneui_autogen.
+# This may be replaced when dependencies are built.

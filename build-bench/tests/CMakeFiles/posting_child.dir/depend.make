@@ -1,0 +1,2 @@
+# Empty dependencies file for posting_child.
+# This may be replaced when dependencies are built.

@@ -1,0 +1,2 @@
+# Empty compiler generated dependencies file for tst_bitbtn.
+# This may be replaced when dependencies are built.

@@ -1,0 +1,2 @@
+# Empty custom commands generated dependencies file for tst_createdatabase_autogen.
+# This may be replaced when dependencies are built.

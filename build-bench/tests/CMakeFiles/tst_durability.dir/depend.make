@@ -1,0 +1,2 @@
+# Empty dependencies file for tst_durability.
+# This may be replaced when dependencies are built.
