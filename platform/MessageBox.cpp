@@ -57,8 +57,8 @@ QMessageBox::StandardButton MessageBox::ask(QMessageBox::Icon icon, const QStrin
         return answer;
     }
 
-    // Parented to the active window so the box stands over it; the window may close
-    // while the box is up, which deletes the box with it.
+    // Parented to the active window so the box stands over it; should that window be
+    // deleted while the box is up, the box goes with it.
     QPointer<QMessageBox> box =
         new QMessageBox(icon, title.isEmpty() ? QGuiApplication::applicationDisplayName() : title, text,
                         buttons, QApplication::activeWindow());

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -232,20 +233,33 @@ void TestMessageBox::boxLooks()
 
     // Text from the store is shown as it is, never read as markup.
     const QString text = "<b>" + persianText + "</b>";
+    // Read while the box is up and checked once it is gone, so a failing check
+    // cannot leave the box waiting for an answer.
+    struct Look
+    {
+        QString title;
+        QString text;
+        Qt::TextFormat format = Qt::AutoText;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
+        Qt::LayoutDirection direction = Qt::LeftToRight;
+    };
+    std::optional<Look> look;
     QObject context;
-    bool seen = false;
     whenBoxIsUp(&context, [&](QMessageBox* box) {
-        seen = true;
-        QCOMPARE(box->windowTitle(), expectedTitle);
-        QCOMPARE(box->text(), text);
-        QCOMPARE(box->textFormat(), Qt::PlainText);
-        QCOMPARE(box->icon(), expectedIcon);
-        QCOMPARE(box->standardButtons(), expectedButtons);
-        QCOMPARE(box->layoutDirection(), Qt::RightToLeft);
+        look = Look{box->windowTitle(),     box->text(),           box->textFormat(), box->icon(),
+                    box->standardButtons(), box->layoutDirection()};
         box->close();
     });
     ask(kind, text, title);
-    QVERIFY(seen);
+
+    QVERIFY(look);
+    QCOMPARE(look->title, expectedTitle);
+    QCOMPARE(look->text, text);
+    QCOMPARE(look->format, Qt::PlainText);
+    QCOMPARE(look->icon, expectedIcon);
+    QCOMPARE(look->buttons, expectedButtons);
+    QCOMPARE(look->direction, Qt::RightToLeft);
 }
 
 QTEST_MAIN(TestMessageBox)

@@ -1,2 +1,0 @@
-# Empty dependencies file for posting_child.
-# This may be replaced when dependencies are built.

@@ -1,2 +1,0 @@
-# Empty dependencies file for tst_dataaware.
-# This may be replaced when dependencies are built.

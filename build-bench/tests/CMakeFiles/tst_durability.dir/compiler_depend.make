@@ -1,2 +1,0 @@
-# Empty compiler generated dependencies file for tst_durability.
-# This may be replaced when dependencies are built.

@@ -1,9 +1,0 @@
-file(REMOVE_RECURSE
-  "CMakeFiles/tst_keyboardlayout_autogen"
-  "tst_keyboardlayout_autogen/mocs_compilation.cpp"
-)
-
-# Per-language clean rules from dependency scanning.
-foreach(lang )
-  include(CMakeFiles/tst_keyboardlayout_autogen.dir/cmake_clean_${lang}.cmake OPTIONAL)
-endforeach()
