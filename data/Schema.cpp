@@ -36,6 +36,9 @@ QStringList createStatements()
         "  Code INTEGER,\n"
         "  Name TEXT COLLATE NOCASE\n"
         ")",
+        // Lets a join of every contact with its group read Phone once in
+        // order instead of building a temporary index at every start.
+        "CREATE INDEX GrpCode ON Grp (Code)",
     };
 }
 

@@ -15,7 +15,8 @@ inline const QString DatabaseFileName = QStringLiteral("dbphone.mdb");
 QStringList phoneColumns();
 QStringList groupColumns();
 
-// Statements that create both tables in an empty database.
+// Statements that create both tables, and the index on group codes, in an
+// empty database.
 QStringList createStatements();
 
 } // namespace Schema

@@ -40,6 +40,8 @@ void Connection::open(const QString& path)
         execute(QStringLiteral("PRAGMA schema_version"));
         // Every write is on disk when it returns.
         execute(QStringLiteral("PRAGMA synchronous = FULL"));
+        // Sorting a whole table by name stays in memory instead of temp files.
+        execute(QStringLiteral("PRAGMA temp_store = MEMORY"));
     } catch (const DatabaseError& error) {
         close();
         throw DatabaseError(

@@ -47,7 +47,8 @@ public:
     // the run closes the window. The title bar's close button does the same.
     void Close();
 
-    // Escape clicks this button (when not hidden and enabled) after FormShortCut saw it.
+    // Escape clicks this button (when not hidden and enabled) after FormShortCut saw it;
+    // such an Escape then goes no further, to no shortcut and no control.
     void setCancelButton(QAbstractButton* button);
 
 protected:
