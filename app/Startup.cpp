@@ -80,7 +80,7 @@ int RunProgram()
     }
     Form2->close();
     destroy(Form2);
-    FormMain->show();
+    FormMain->Show();
     const int status = QApplication::exec();
     destroyAll();
     return status;
