@@ -1,11 +1,15 @@
 #include "Unit2.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QWindow>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScreen>
 
 namespace {
+constexpr int MaxWaitForScreenMs = 500;
 const QString WaitCaption = QStringLiteral("در حال اجراي برنامه           كمي صبر كنيد ");
 }
 
@@ -26,7 +30,7 @@ TForm2::TForm2(QWidget* parent) : Form(parent)
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(0, 0, 766, 56);
     Label1->setLayoutDirection(Qt::RightToLeft);
-    Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    Label1->setAlignment(Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignTop);
     QFont captionFont(QStringLiteral("Homa"), 18, QFont::Bold);
     Label1->setFont(captionFont);
     Label1->setStyleSheet(QStringLiteral("color: red;"));
@@ -47,6 +51,12 @@ TForm2::TForm2(QWidget* parent) : Form(parent)
 void TForm2::setPosition(int position)
 {
     ProgressBar1->setValue(position);
+    // A window system maps a new window asynchronously: let the splash be
+    // exposed once, or there is nothing on screen to paint into yet.
+    QElapsedTimer waited;
+    waited.start();
+    while (windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < MaxWaitForScreenMs)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
     repaint();
 }
 

@@ -20,8 +20,8 @@ struct DBGridColumn
     QString fieldName;
     QString title;
     int width = 64;
-    Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter;
-    Qt::Alignment titleAlignment = Qt::AlignRight | Qt::AlignVCenter;
+    Qt::Alignment alignment = Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter;
+    Qt::Alignment titleAlignment = Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter;
     std::optional<QFont> font;
     std::optional<QFont> titleFont;
     std::optional<QColor> color;
