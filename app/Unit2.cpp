@@ -3,15 +3,15 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QWindow>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 constexpr int MaxWaitForScreenMs = 500;
 const QString WaitCaption = QStringLiteral("در حال اجراي برنامه           كمي صبر كنيد ");
-}
+} // namespace
 
 TForm2* Form2 = nullptr;
 
@@ -52,7 +52,8 @@ void TForm2::setPosition(int position)
 {
     ProgressBar1->setValue(position);
     // A window system maps a new window asynchronously: let the splash be
-    // exposed once, or there is nothing on screen to paint into yet.
+    // exposed once, or there is nothing on screen to paint into yet. No
+    // timer of the program runs yet; user input waits for the event loop.
     QElapsedTimer waited;
     waited.start();
     while (windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < MaxWaitForScreenMs)

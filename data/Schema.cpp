@@ -4,8 +4,8 @@ namespace Schema {
 
 QStringList phoneColumns()
 {
-    return {"Code", "Name", "Home", "Company", "Fax", "Mobil", "City",
-            "Factory", "Pish", "Postcod", "Ad1", "Ad2", "Ad3", "Row"};
+    return {"Code",    "Name", "Home",    "Company", "Fax", "Mobil", "City",
+            "Factory", "Pish", "Postcod", "Ad1",     "Ad2", "Ad3",   "Row"};
 }
 
 QStringList groupColumns()

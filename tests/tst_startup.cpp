@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QProgressBar>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 // Start-up: the objects come into being in their order behind the splash,
@@ -26,11 +27,17 @@ private:
     QString m_previousFolder;
     QStringList m_barSteps;
     bool m_mainWindowShown = false;
+    std::function<void()> m_whenLoopRuns;
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("FormMain"))
+        if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("FormMain")) {
             m_mainWindowShown = true;
+            // Queued here, not before start-up: the splash lets queued calls
+            // run while the window system maps it.
+            if (m_whenLoopRuns)
+                QTimer::singleShot(0, this, std::exchange(m_whenLoopRuns, nullptr));
+        }
         if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("Form2")) {
             auto* bar = watched->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
             m_barSteps << QStringLiteral("shown at %1").arg(bar->value());
@@ -68,11 +75,11 @@ private slots:
     {
         bool splashGoneWhenLoopRan = false;
         bool mainVisibleWhenLoopRan = false;
-        QTimer::singleShot(0, this, [&] {
+        m_whenLoopRuns = [&] {
             splashGoneWhenLoopRan = Form2 == nullptr;
             mainVisibleWhenLoopRan = FormMain && FormMain->isVisible();
             FormMain->Close();
-        });
+        };
         QCOMPARE(RunProgram(), 0);
         QVERIFY(splashGoneWhenLoopRan);
         QVERIFY(mainVisibleWhenLoopRan);
