@@ -27,9 +27,11 @@ template <typename T> void destroy(T*& instance)
     instance = nullptr;
 }
 
+} // namespace
+
 // Every object lives until the program ends; they go in the reverse order of
 // their making.
-void destroyAll()
+void DestroyProgramObjects()
 {
     destroy(RepList);
     destroy(RepGroup);
@@ -44,7 +46,7 @@ void destroyAll()
     destroy(FormMain);
 }
 
-void createAll()
+void CreateProgramObjects()
 {
     FormMain = new TFormMain;
     Form2 = new TForm2;
@@ -66,22 +68,20 @@ void createAll()
     RepList = new TRepList;
 }
 
-} // namespace
-
 int RunProgram()
 {
     KeyboardLayout::install(KeyboardLayout::PersianLayoutId);
     try {
-        createAll();
+        CreateProgramObjects();
     } catch (const std::exception& error) {
         MessageBox::error(QString::fromUtf8(error.what()), ApplicationErrorTitle);
-        destroyAll();
+        DestroyProgramObjects();
         return 1;
     }
     Form2->close();
     destroy(Form2);
     FormMain->Show();
     const int status = QApplication::exec();
-    destroyAll();
+    DestroyProgramObjects();
     return status;
 }

@@ -9,6 +9,7 @@ const QString Caption = QStringLiteral("ذخيره شماره تلفن به صو
 }
 
 TFormMain* FormMain = nullptr;
+int OpenedFromMain = 0;
 
 TFormMain::TFormMain(QWidget* parent) : Form(parent)
 {

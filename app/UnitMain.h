@@ -15,3 +15,7 @@ protected:
 };
 
 extern TFormMain* FormMain;
+
+// Which window the main window last opened without a modal run, hiding
+// itself: 0 none yet, 1 the contact entry window, 2 the search window.
+extern int OpenedFromMain;
