@@ -3,6 +3,7 @@
 #include "Startup.h"
 #include "TestDatabase.h"
 #include "Unit2.h"
+#include "UnitMain.h"
 
 #include <QDir>
 
@@ -18,6 +19,7 @@ public:
             fill(m_store);
         m_previousFolder = QDir::currentPath();
         QDir::setCurrent(m_store.folder());
+        OpenedFromMain = 0; // as at the start of the program
         CreateProgramObjects();
         Form2->close();
         delete Form2;
