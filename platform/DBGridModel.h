@@ -1,12 +1,13 @@
 #pragma once
 
+#include "DataSource.h"
+
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QFont>
 #include <QPointer>
 #include <optional>
 
-class DataSource;
 class Field;
 
 // One column of a data grid: the field it shows and how.

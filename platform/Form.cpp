@@ -118,6 +118,9 @@ private:
             current->usedUp = usedUp;
         });
         usedUp = form->keyDown(key);
+        Form* mainForm = s_mainForm;
+        if (!usedUp && mainForm && mainForm != form && !QApplication::activeModalWidget())
+            mainForm->FormShortCut(key);
         return useUp(usedUp, key);
     }
 
@@ -137,6 +140,11 @@ private:
 Form::Form(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     KeyDownRouter::install();
+}
+
+void Form::setMainForm(Form* form)
+{
+    s_mainForm = form;
 }
 
 void Form::setModalResult(int result)

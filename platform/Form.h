@@ -51,6 +51,11 @@ public:
     // such an Escape then goes no further, to no shortcut and no control.
     void setCancelButton(QAbstractButton* button);
 
+    // The program's main window also sees, after the window they happen in,
+    // the key-downs of other windows shown without a modal run: its keys work
+    // while it is hidden behind them. During a modal run it sees none.
+    static void setMainForm(Form* form);
+
 protected:
     // Called by Show() and ShowModal() each time the window goes from hidden to shown,
     // before it appears.
@@ -73,6 +78,8 @@ private:
     // Returns true when the key was used up by clicking the cancel button.
     bool keyDown(QKeyEvent* key);
     void showAndActivate();
+
+    static inline QPointer<Form> s_mainForm;
 
     int m_modalResult = mrNone;
     QEventLoop* m_modalLoop = nullptr;
