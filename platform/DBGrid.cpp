@@ -22,6 +22,8 @@ DBGrid::DBGrid(QWidget* parent) : QTableView(parent)
                     QAbstractItemView::AnyKeyPressed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Titles keep their look when whole rows are selected.
+    horizontalHeader()->setHighlightSections(false);
 }
 
 Dataset* DBGrid::dataset() const
@@ -116,6 +118,20 @@ void DBGrid::currentChanged(const QModelIndex& current, const QModelIndex& previ
         throw;
     }
     m_syncing = false;
+}
+
+void DBGrid::hideEvent(QHideEvent* event)
+{
+    QTableView::hideEvent(event);
+    // Changes typed into a row are kept when its window closes, not lost
+    // with the pending row later.
+    Dataset* data = dataset();
+    if (!isReadOnly() && data && data->Active() && data->state() != Dataset::State::Browse) {
+        if (data->isModified())
+            data->Post();
+        else
+            data->Cancel();
+    }
 }
 
 void DBGrid::keyPressEvent(QKeyEvent* event)

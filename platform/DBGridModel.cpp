@@ -13,6 +13,10 @@ void DBGridModel::setDataSource(DataSource* source)
     if (source) {
         connect(source, &DataSource::snapshotReset, this, &DBGridModel::reset);
         connect(source, &DataSource::dataSetChanged, this, &DBGridModel::reset);
+        connect(source, &DataSource::currentChanged, this, [this] {
+            if (rowCount() > 0)
+                emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+        });
         connect(source, &DataSource::rowChanged, this, [this](int row) {
             if (row >= 0 && row < rowCount())
                 emit dataChanged(index(row, 0), index(row, columnCount() - 1));
@@ -89,7 +93,14 @@ QVariant DBGridModel::data(const QModelIndex& index, int role) const
 
 QVariant DBGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= m_columns.size())
+    if (orientation == Qt::Vertical) {
+        // The row indicator: a mark beside the current row only.
+        if (role != Qt::DisplayRole)
+            return {};
+        const Dataset* dataset = m_source ? m_source->DataSet() : nullptr;
+        return dataset && dataset->RecNo() == section ? QStringLiteral("▶") : QString();
+    }
+    if (section < 0 || section >= m_columns.size())
         return QAbstractTableModel::headerData(section, orientation, role);
     const DBGridColumn& column = m_columns[section];
     switch (role) {

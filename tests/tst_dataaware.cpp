@@ -128,6 +128,25 @@ private slots:
         QVERIFY(row >= 0);
     }
 
+    void closingTheWindowKeepsTypedChanges()
+    {
+        TableDataset groups(QStringLiteral("TableGroup"), *m_connection, QStringLiteral("Grp"));
+        DataSource source(QStringLiteral("DataSourceClosing"));
+        source.setDataSet(&groups);
+        QWidget window;
+        DBGrid grid(&window);
+        grid.setDataSource(&source);
+        grid.setColumns({DBGridColumn(QStringLiteral("Code")), DBGridColumn(QStringLiteral("Name"))});
+        window.show();
+        groups.Open();
+        QVERIFY(grid.model()->setData(grid.model()->index(1, 1), QStringLiteral("رفقا")));
+        window.hide();
+        QCOMPARE(groups.state(), Dataset::State::Browse);
+        QCOMPARE(m_store->rows(QStringLiteral("SELECT Name FROM Grp WHERE Code = 2")), QStringList({"رفقا"}));
+        QCOMPARE(grid.model()->headerData(1, Qt::Vertical).toString(), QStringLiteral("▶"));
+        QCOMPARE(grid.model()->headerData(0, Qt::Vertical).toString(), QString());
+    }
+
     void readOnlyGridChangesNothing()
     {
         TableDataset groups(QStringLiteral("TableGroup"), *m_connection, QStringLiteral("Grp"));
