@@ -224,7 +224,14 @@ void Dataset::checkBrowseMode()
 void Dataset::moveTo(int row)
 {
     m_current = row;
-    emit currentChanged();
+    if (m_controlsDisabled == 0)
+        emit currentChanged();
+}
+
+void Dataset::EnableControls()
+{
+    if (m_controlsDisabled > 0 && --m_controlsDisabled == 0)
+        emit currentChanged();
 }
 
 void Dataset::First()

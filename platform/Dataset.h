@@ -79,6 +79,10 @@ public:
     int displayRowCount() const;
     QVariant displayValue(int row, const Field& field) const;
     bool canModify() const { return !m_baseTable.isEmpty(); }
+    // While disabled, moves of the current row are not announced; enabling
+    // announces the row reached.
+    void DisableControls() { ++m_controlsDisabled; }
+    void EnableControls();
     bool isModified() const;
 
 signals:
@@ -139,4 +143,5 @@ private:
     bool m_eof = true;
     std::vector<QVariant> m_pending;
     std::vector<bool> m_assigned;
+    int m_controlsDisabled = 0;
 };
