@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -33,9 +34,15 @@ QPaintDevice& referenceDevice()
     return image;
 }
 
+struct FittedText
+{
+    QStringList lines;
+    bool overflows = false;
+};
+
 // The lines of text that fit the box, broken at word boundaries; the first
 // line always prints, cut by the box if it must be.
-QStringList fittingLines(const QString& text, const QFont& font, const QRectF& box, bool rightToLeft)
+FittedText fittingLines(const QString& text, const QFont& font, const QRectF& box, bool rightToLeft)
 {
     if (text.isEmpty())
         return {};
@@ -44,25 +51,30 @@ QStringList fittingLines(const QString& text, const QFont& font, const QRectF& b
     const double height = box.height() * unitsPerMillimetre;
     const QFontMetricsF metrics(font, &referenceDevice());
     if (!text.contains(QLatin1Char('\n')) && metrics.horizontalAdvance(text) <= width)
-        return {text};
+        return {{text}, metrics.lineSpacing() > height + Tolerance};
 
     QTextLayout layout(text, font, &referenceDevice());
     QTextOption option(Qt::AlignAbsolute | Qt::AlignRight);
     option.setWrapMode(QTextOption::WordWrap);
     option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     layout.setTextOption(option);
-    QStringList lines;
+    FittedText fitted;
     double used = 0;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width);
-        if (!lines.isEmpty() && used + line.height() > height + Tolerance)
+        if (line.naturalTextWidth() > width + Tolerance)
+            fitted.overflows = true;
+        if (!fitted.lines.isEmpty() && used + line.height() > height + Tolerance) {
+            fitted.overflows = true;
             break;
+        }
         used += line.height();
-        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+        fitted.lines << text.mid(line.textStart(), line.textLength()).trimmed();
     }
     layout.endLayout();
-    return lines;
+    fitted.overflows = fitted.overflows || used > height + Tolerance;
+    return fitted;
 }
 
 } // namespace
@@ -95,9 +107,9 @@ struct BandReport::Builder
 
     void place(const ReportLabel& text, const QRectF& box)
     {
-        pages.last().texts.append({text.name, box,
-                                   fittingLines(text.text(), text.font, box, text.rightToLeft), text.font,
-                                   text.alignment, text.rightToLeft, text.frame});
+        const FittedText fitted = fittingLines(text.text(), text.font, box, text.rightToLeft);
+        pages.last().texts.append(PlacedText{text.name, box, fitted.lines, text.font, text.alignment,
+                                             text.rightToLeft, text.frame, fitted.overflows});
     }
 
     bool fits(const ReportBand& band) const
@@ -201,37 +213,61 @@ QList<ReportPage> BandReport::build()
 void BandReport::paintPage(QPainter& painter, const ReportPage& page, double unitsPerMillimetre)
 {
     const double scale = unitsPerMillimetre;
+    auto onDevice = [scale](const QRectF& box) {
+        return QRectF(box.x() * scale, box.y() * scale, box.width() * scale, box.height() * scale);
+    };
+    // Backgrounds first, then texts, then frame lines, so that no box's white
+    // covers the frame line of a neighbour it overlaps.
+    QList<QRectF> boxes;
+    QList<QLineF> frameLines;
     for (const PlacedText& text : page.texts) {
-        const QRectF box(text.box.x() * scale, text.box.y() * scale, text.box.width() * scale,
-                         text.box.height() * scale);
-        painter.fillRect(box, Qt::white);
-        painter.save();
-        painter.setClipRect(box);
-        painter.setFont(text.font);
-        painter.setPen(Qt::black);
-        painter.setLayoutDirection(text.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-        const double lineHeight = QFontMetricsF(text.font, painter.device()).lineSpacing();
-        double top = box.top();
-        const Qt::Alignment horizontal = (text.alignment & Qt::AlignHorizontal_Mask) | Qt::AlignAbsolute;
-        for (const QString& line : text.lines) {
-            painter.drawText(QRectF(box.left(), top, box.width(), lineHeight), horizontal | Qt::AlignTop,
-                             line);
-            top += lineHeight;
-        }
-        painter.restore();
-
-        QPen pen(Qt::black, FrameLineWidth * scale);
-        pen.setCapStyle(Qt::FlatCap);
-        painter.setPen(pen);
+        const QRectF box = onDevice(text.box);
+        boxes.append(box);
         if (text.frame.top)
-            painter.drawLine(box.topLeft(), box.topRight());
+            frameLines.append(QLineF(box.topLeft(), box.topRight()));
         if (text.frame.bottom)
-            painter.drawLine(box.bottomLeft(), box.bottomRight());
+            frameLines.append(QLineF(box.bottomLeft(), box.bottomRight()));
         if (text.frame.left)
-            painter.drawLine(box.topLeft(), box.bottomLeft());
+            frameLines.append(QLineF(box.topLeft(), box.bottomLeft()));
         if (text.frame.right)
-            painter.drawLine(box.topRight(), box.bottomRight());
+            frameLines.append(QLineF(box.topRight(), box.bottomRight()));
     }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawRects(boxes.constData(), int(boxes.size()));
+
+    painter.setPen(Qt::black);
+    // A page repeats a few fonts many times over.
+    QHash<QString, double> lineHeights;
+    for (int i = 0; i < page.texts.size(); ++i) {
+        const PlacedText& text = page.texts[i];
+        if (text.lines.isEmpty())
+            continue;
+        const QRectF& box = boxes[i];
+        if (text.overflows) {
+            painter.save();
+            painter.setClipRect(box);
+        }
+        painter.setFont(text.font);
+        painter.setLayoutDirection(text.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        const QString key = text.font.key();
+        auto height = lineHeights.find(key);
+        if (height == lineHeights.end())
+            height = lineHeights.insert(key, QFontMetricsF(text.font, painter.device()).lineSpacing());
+        const Qt::Alignment horizontal = (text.alignment & Qt::AlignHorizontal_Mask) | Qt::AlignAbsolute;
+        double top = box.top();
+        for (const QString& line : text.lines) {
+            painter.drawText(QRectF(box.left(), top, box.width(), *height), horizontal | Qt::AlignTop, line);
+            top += *height;
+        }
+        if (text.overflows)
+            painter.restore();
+    }
+
+    QPen framePen(Qt::black, FrameLineWidth * scale);
+    framePen.setCapStyle(Qt::FlatCap);
+    painter.setPen(framePen);
+    painter.drawLines(frameLines.constData(), int(frameLines.size()));
 }
 
 void BandReport::print(const QList<ReportPage>& pages, QPagedPaintDevice& device)

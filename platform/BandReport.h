@@ -74,6 +74,8 @@ struct PlacedText
     Qt::Alignment alignment;
     bool rightToLeft;
     ReportFrame frame;
+    // Some line is wider than the box or taller than what is left of it.
+    bool overflows;
 };
 
 struct ReportPage
