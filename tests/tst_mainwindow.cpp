@@ -176,6 +176,33 @@ private slots:
         QCOMPARE(QApplication::exec(), 0);
     }
 
+    // The entry window brings the main window back only when the main window
+    // last hid behind it.
+    void openedFromMainFollowsTheLastWindowOpened()
+    {
+        press(Qt::Key_F5);
+        QApplication::setActiveWindow(FSabt);
+        QVERIFY(QTest::qWaitForWindowActive(FSabt));
+        press(Qt::Key_F7); // the search window comes in front of the entry window
+        QVERIFY(FormSearch->isVisible());
+        QCOMPARE(OpenedFromMain, 2);
+        QApplication::setActiveWindow(FSabt);
+        QVERIFY(QTest::qWaitForWindowActive(FSabt));
+        QTest::keyClick(FSabt, Qt::Key_Escape);
+        QVERIFY(!FSabt->isVisible());
+        QVERIFY(!FormMain->isVisible());
+
+        QApplication::setActiveWindow(FormSearch);
+        QVERIFY(QTest::qWaitForWindowActive(FormSearch));
+        press(Qt::Key_F5); // from the search window
+        QCOMPARE(OpenedFromMain, 1);
+        QApplication::setActiveWindow(FSabt);
+        QVERIFY(QTest::qWaitForWindowActive(FSabt));
+        QTest::keyClick(FSabt, Qt::Key_Escape);
+        QVERIFY(FormMain->isVisible());
+        QVERIFY(FormSearch->isVisible());
+    }
+
     void keysDoNothingDuringAModalRun()
     {
         bool ran = false;
