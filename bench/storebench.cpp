@@ -5,13 +5,19 @@
 #include "Application.h"
 #include "Connection.h"
 #include "CreateDatabase.h"
+#include "DBGrid.h"
 #include "DatabaseError.h"
+#include "LabeledEdit.h"
 #include "QueryDataset.h"
 #include "Startup.h"
 #include "TableDataset.h"
+#include "Unit2.h"
+#include "UnitDM.h"
 #include "UnitMain.h"
+#include "UnitSearch.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -35,6 +41,8 @@ constexpr int GroupCount = 200;
 constexpr int Repetitions = 7;
 constexpr int StartupRepetitions = 5;
 const char* const StartupChildOption = "--startup-child";
+const char* const SearchChildOption = "--search-child";
+constexpr int KeyReleases = 50;
 
 // The statements the data module runs while the program starts, in its order.
 const QByteArray StartupStatements[] = {
@@ -199,8 +207,13 @@ void printHeader()
         "(c) Heap growth (mallinfo2 in-use plus mapped blocks) from opening a TableDataset on Phone,\n"
         "    per row, with the stored text bytes per row beside it for scale.\n"
         "(d) The program's LIKE (Persian folding) against SQLite's built-in LIKE, both raw, on a\n"
-        "    Persian connection and a plain connection to the same file, without ORDER BY.\n",
-        Repetitions, StartupRepetitions);
+        "    Persian connection and a plain connection to the same file, without ORDER BY.\n"
+        "(e) The search window, in a child process with the whole program on the offscreen platform:\n"
+        "    from sending a key release to the search edit until its handler has returned and the\n"
+        "    grid's model reports the new row count; the letter itself is typed by a key press just\n"
+        "    before, untimed. %d releases each, taking turns with the raw engine stepping the statement\n"
+        "    the window ran; median and worst.\n",
+        Repetitions, StartupRepetitions, KeyReleases);
     double load[3];
     if (getloadavg(load, 3) == 3)
         std::printf("\nLoad average before the run: %.2f %.2f %.2f\n", load[0], load[1], load[2]);
@@ -377,6 +390,96 @@ void benchLike(Connection& persian, const QString& path)
     sqlite3_close(plain);
 }
 
+double worst(const std::vector<double>& samples)
+{
+    return *std::max_element(samples.begin(), samples.end());
+}
+
+// Types text's last letter into edit and times the key release that runs the search,
+// until the grid knows its rows; the raw engine steps the statement the window ran
+// in turn with it.
+double benchSearchKey(const char* label, LabeledEdit* edit, const QString& text, const QueryDataset& result)
+{
+    const QString letter = text.right(1);
+    edit->setFocus();
+    std::vector<double> window, engine;
+    int gridRows = 0;
+    RawRead raw;
+    for (int round = 0; round <= KeyReleases; ++round) {
+        edit->setText(text.chopped(1));
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, letter);
+        QApplication::sendEvent(edit, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, letter);
+        auto start = std::chrono::steady_clock::now();
+        QApplication::sendEvent(edit, &release);
+        gridRows = FormSearch->DBGrid1->model()->rowCount();
+        const double windowMs =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        // What the event loop would do between two keys, untimed.
+        QCoreApplication::processEvents();
+
+        const QByteArray sql = result.SQL.Text().toUtf8();
+        start = std::chrono::steady_clock::now();
+        raw = stepAll(DM->ADOConnection.handle(), sql);
+        const double engineMs =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        if (round > 0) {
+            window.push_back(windowMs);
+            engine.push_back(engineMs);
+        }
+    }
+    const Timing windowTiming = summarize(window);
+    const Timing engineTiming = summarize(engine);
+    std::printf("  %s\n", label);
+    std::printf("  %-56s %10.1f ms %10.1f ms\n", "  key release -> grid rows", windowTiming.median,
+                worst(window));
+    std::printf("  %-56s %10.1f ms %10.1f ms\n", "  raw engine, same statement", engineTiming.median,
+                worst(engine));
+    std::printf("  %-56s %10d / %lld\n", "  rows (grid / raw engine)", gridRows, raw.rows);
+    printTarget("  ratio window / raw engine (medians)", windowTiming.median / engineTiming.median, "x", 1.5);
+    return windowTiming.median;
+}
+
+// The child of (e): the whole program on the database of the bench, the search
+// window shown by the main window's search command.
+int searchChild(int& argc, char** argv)
+{
+    Application application(argc, argv);
+    CreateProgramObjects();
+    Form2->close();
+    delete Form2;
+    Form2 = nullptr;
+    FormMain->Show();
+    FormMain->Label5Click();
+    QCoreApplication::processEvents();
+
+    std::printf("  %-56s %13s %13s\n", "", "median", "worst");
+    benchSearchKey("one letter typed into the name edit: 'ا'", FormSearch->ESearch, QStringLiteral("ا"),
+                   *DM->QuerySearch);
+    const double threeLetters = benchSearchKey("three letters typed into the name edit: 'کری'",
+                                               FormSearch->ESearch, QStringLiteral("کری"), *DM->QuerySearch);
+    printTarget("  three letters: key release -> grid rows (median)", threeLetters, "ms", 50);
+    benchSearchKey("group edit: 'دوست'", FormSearch->EditSearchCode, QStringLiteral("دوست"), *DM->ADOQuery2);
+    DestroyProgramObjects();
+    return 0;
+}
+
+void benchSearchWindow(const QString& folder)
+{
+    printSection("(e) Search window: key release to the grid showing the result (offscreen)");
+    std::fflush(stdout);
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child.setProcessEnvironment(environment);
+    child.setWorkingDirectory(folder);
+    child.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+    child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(SearchChildOption)});
+    if (!child.waitForStarted() || !child.waitForFinished(600000) || child.exitCode() != 0)
+        std::printf("  the search window child failed: %s\n%s\n", qPrintable(child.errorString()),
+                    child.readAllStandardError().constData());
+}
+
 int runBench(const QString& folder)
 {
     printHeader();
@@ -399,6 +502,7 @@ int runBench(const QString& folder)
     benchStartup(connection, folder);
     benchSnapshotMemory(connection);
     benchLike(connection, path);
+    benchSearchWindow(folder);
     return 0;
 }
 
@@ -447,6 +551,8 @@ int main(int argc, char** argv)
     const qint64 mainEntry = realtimeNs();
     if (argc > 1 && std::strcmp(argv[1], StartupChildOption) == 0)
         return startupChild(argc, argv, mainEntry);
+    if (argc > 1 && std::strcmp(argv[1], SearchChildOption) == 0)
+        return searchChild(argc, argv);
 
     QCoreApplication application(argc, argv);
     const QTemporaryDir folder;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "DataSource.h"
+
 #include <QLabel>
 #include <QPointer>
-
-class DataSource;
 
 // A label that shows one field of the current row of a data source's
 // dataset, and nothing when there is no current row.
