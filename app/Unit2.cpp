@@ -1,4 +1,5 @@
 #include "Unit2.h"
+#include "Look.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -21,10 +22,7 @@ TForm2::TForm2(QWidget* parent) : Form(parent)
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(766, 98);
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    setPalette(palette);
+    Look::setBackground(this, Qt::black);
 
     Label1 = new QLabel(WaitCaption, this);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -1,4 +1,5 @@
 #include "UnitMain.h"
+#include "Look.h"
 
 #include "BitBtn.h"
 #include "DataSource.h"
@@ -51,23 +52,12 @@ const QString DateGap = QStringLiteral("    ");
 const QString HoverFont = QStringLiteral("jadid");
 const QString RestFont = QStringLiteral("zar");
 
-const QColor MoneyGreen(192, 220, 192);
-const QColor Maroon(128, 0, 0);
-const QColor Silver(192, 192, 192);
 constexpr int ClientWidth = 688;
 constexpr int ClientHeight = 148;
 constexpr int ClockIntervalMs = 100;
 constexpr int DateCapacity = 255;
 constexpr int NavigationFontPoints = 14;
 constexpr int PressedFontPoints = 10;
-
-void setBackground(QWidget* widget, const QColor& colour)
-{
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-}
 
 } // namespace
 
@@ -80,7 +70,7 @@ TFormMain::TFormMain(QWidget* parent) : Form(parent)
     setWindowTitle(Caption);
     setLayoutDirection(Qt::RightToLeft);
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    setBackground(this, Qt::black);
+    Look::setBackground(this, Qt::black);
 
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
@@ -114,11 +104,11 @@ TFormMain::TFormMain(QWidget* parent) : Form(parent)
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(0, 0, ClientWidth, 41);
     Label1->setAlignment(Qt::AlignCenter);
-    setBackground(Label1, Qt::black);
+    Look::setBackground(Label1, Qt::black);
     QFont helpFont(QStringLiteral("Titr"), 16, QFont::Bold);
     Label1->setFont(helpFont);
     QPalette helpPalette = Label1->palette();
-    helpPalette.setColor(QPalette::WindowText, MoneyGreen);
+    helpPalette.setColor(QPalette::WindowText, Look::MoneyGreen);
     Label1->setPalette(helpPalette);
     Label1->setMouseTracking(true);
     Label1->installEventFilter(this);
@@ -128,7 +118,7 @@ TFormMain::TFormMain(QWidget* parent) : Form(parent)
     Panel2->setGeometry(12, 51, 660, 52);
     Panel2->setFrameShape(QFrame::Box);
     Panel2->setLineWidth(1);
-    setBackground(Panel2, Maroon);
+    Look::setBackground(Panel2, Look::Maroon);
     Panel2->setMouseTracking(true);
     Panel2->installEventFilter(this);
 
@@ -145,7 +135,7 @@ TFormMain::TFormMain(QWidget* parent) : Form(parent)
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setGeometry(0, 112, ClientWidth, 30);
     StatusBar1->setSizeGripEnabled(false);
-    setBackground(StatusBar1, Qt::white);
+    Look::setBackground(StatusBar1, Qt::white);
     StatusPanel = new QLabel(StatusBar1);
     StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
     StatusPanel->setFixedWidth(500);
@@ -174,7 +164,7 @@ QLabel* TFormMain::makeNavigationLabel(const QString& caption, int left)
     label->setCursor(Qt::PointingHandCursor);
     label->setAlignment(Qt::AlignCenter);
     label->setFont(QFont(RestFont, NavigationFontPoints));
-    setBackground(label, Maroon);
+    Look::setBackground(label, Look::Maroon);
     label->setMouseTracking(true);
     label->installEventFilter(this);
     return label;
@@ -270,7 +260,7 @@ void TFormMain::Timer1Timer()
 
 void TFormMain::LabelMouseEnter(QLabel* label)
 {
-    setBackground(label, Silver);
+    Look::setBackground(label, Look::Silver);
     QFont font = label->font();
     font.setFamily(HoverFont);
     label->setFont(font);
@@ -287,7 +277,7 @@ void TFormMain::LabelMouseEnter(QLabel* label)
 
 void TFormMain::LabelMouseLeave(QLabel* label)
 {
-    setBackground(label, Maroon);
+    Look::setBackground(label, Look::Maroon);
     QFont font = label->font();
     font.setFamily(RestFont);
     label->setFont(font);

@@ -1,4 +1,5 @@
 #include "UnitSearch.h"
+#include "Look.h"
 
 #include "BitBtn.h"
 #include "ContactDetailArea.h"
@@ -56,18 +57,9 @@ const QString GroupSearchOrder = QStringLiteral("order by phone.name");
 // contacts, with the columns of the name-search result.
 const QString GroupResultAsContacts = QStringLiteral("SELECT Phone.*");
 
-const QColor MoneyGreen(0xC0, 0xDC, 0xC0);
 const QColor TickGreen(0x00, 0x80, 0x00);
 const QSize ButtonPictureSize(18, 18);
 const QSize ListPictureSize(32, 32);
-
-QFont pixelFont(const QString& family, int pixelSize, bool bold)
-{
-    QFont font(family);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
 
 // Typed text inside a quoted literal of a statement: a quote is doubled, so it is
 // matched as a character and never ends the literal.
@@ -129,13 +121,10 @@ TFormSearch::TFormSearch(QWidget* parent) : Form(parent)
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setLayoutDirection(Qt::RightToLeft);
     setFixedSize(792, 565);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, MoneyGreen);
-    setPalette(palette);
+    Look::setBackground(this, Look::MoneyGreen);
 
-    const QFont editFont = pixelFont(QStringLiteral("Nazanin"), 16, true);
-    const QFont editLabelFont = pixelFont(QStringLiteral("Nazanin"), 16, false);
+    const QFont editFont = Look::pixelFont(QStringLiteral("Nazanin"), 16, true);
+    const QFont editLabelFont = Look::pixelFont(QStringLiteral("Nazanin"), 16, false);
     auto addSearchEdit = [&](const QString& objectName, const QString& caption, int top) {
         auto* edit = new LabeledEdit(caption, this);
         edit->setObjectName(objectName);
@@ -151,8 +140,8 @@ TFormSearch::TFormSearch(QWidget* parent) : Form(parent)
     EditSearchCode = addSearchEdit(QStringLiteral("EditSearchCode"), EditSearchCodeCaption, 48);
     EditSearchCode->EditLabel()->setAutoFillBackground(true);
 
-    const QFont showAllFont = pixelFont(QStringLiteral("Nazanin"), 11, true);
-    const QFont buttonFont = pixelFont(QStringLiteral("Nazanin"), 16, true);
+    const QFont showAllFont = Look::pixelFont(QStringLiteral("Nazanin"), 11, true);
+    const QFont buttonFont = Look::pixelFont(QStringLiteral("Nazanin"), 16, true);
     BitBtn4 =
         addButton(QStringLiteral("BitBtn4"), ByRowCaption, {288, 11, 208, 34}, showAllFont, listPicture());
     BitBtn3 =
@@ -174,17 +163,17 @@ TFormSearch::TFormSearch(QWidget* parent) : Form(parent)
     Label1 = new QLabel(HelpLine, this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setLayoutDirection(Qt::RightToLeft);
-    Label1->setFont(pixelFont(QStringLiteral("Traffic"), 16, true));
+    Label1->setFont(Look::pixelFont(QStringLiteral("Traffic"), 16, true));
     Label1->setGeometry(392, 88, 394, 29);
 
     DBGrid1 = new DBGrid(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setLayoutDirection(Qt::RightToLeft);
     DBGrid1->setReadOnly(true);
-    DBGrid1->setFont(pixelFont(QStringLiteral("Mitra"), 15, true));
-    DBGrid1->horizontalHeader()->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, false));
+    DBGrid1->setFont(Look::pixelFont(QStringLiteral("Mitra"), 15, true));
+    DBGrid1->horizontalHeader()->setFont(Look::pixelFont(QStringLiteral("MS Sans Serif"), 11, false));
     DBGrid1->setGeometry(0, 120, 784, 297);
-    const QFont columnTitleFont = pixelFont(QStringLiteral("Nazanin"), 13, true);
+    const QFont columnTitleFont = Look::pixelFont(QStringLiteral("Nazanin"), 13, true);
     auto column = [&](const QString& field, const QString& title, int width, bool centred) {
         DBGridColumn column(field, title, width);
         column.titleFont = columnTitleFont;
@@ -203,8 +192,8 @@ TFormSearch::TFormSearch(QWidget* parent) : Form(parent)
     DBGrid1->installEventFilter(this);
 
     ContactDetailArea::build(
-        this, 424, pixelFont(QStringLiteral("Traffic"), 13, true),
-        pixelFont(QStringLiteral("Tahoma"), 16, false),
+        this, 424, Look::pixelFont(QStringLiteral("Traffic"), 13, true),
+        Look::pixelFont(QStringLiteral("Tahoma"), 16, false),
         {&Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8, &Label9},
         {&DBText1, &DBText2, &DBText3, &DBText4, &DBText5, &DBText6, &DBText7, &DBText8});
     m_detailTexts = {DBText1, DBText2, DBText3, DBText4, DBText5, DBText6, DBText7, DBText8};

@@ -1,4 +1,5 @@
 #include "Unitnama.h"
+#include "Look.h"
 
 #include "ContactDetailArea.h"
 #include "ContactOpener.h"
@@ -31,16 +32,6 @@ const QString PrintCaption = QStringLiteral("پرينت");
 const QString PrintGroupCaption = QStringLiteral("پرينت گروه");
 const QString EnvelopeSeparator = QStringLiteral("-");
 
-const QColor MoneyGreen(0xC0, 0xDC, 0xC0);
-
-QFont pointFont(const QString& family, int pointSize, bool bold)
-{
-    QFont font(family);
-    font.setPointSize(pointSize);
-    font.setBold(bold);
-    return font;
-}
-
 } // namespace
 
 TForm1* Form1 = nullptr;
@@ -51,13 +42,10 @@ TForm1::TForm1(QWidget* parent) : Form(parent)
     setWindowTitle(Caption);
     setLayoutDirection(Qt::RightToLeft);
     setFixedSize(801, 525);
-    setFont(pointFont(QStringLiteral("MS Sans Serif"), 8, false));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, MoneyGreen);
-    setPalette(palette);
+    setFont(Look::pointFont(QStringLiteral("MS Sans Serif"), 8, false));
+    Look::setBackground(this, Look::MoneyGreen);
 
-    const QFont gridTitleFont = pointFont(QStringLiteral("Tahoma"), 8, false);
+    const QFont gridTitleFont = Look::pointFont(QStringLiteral("Tahoma"), 8, false);
     auto addGrid = [&](const QString& objectName, const QRect& geometry, const QFont& font) {
         auto* grid = new DBGrid(this);
         grid->setObjectName(objectName);
@@ -72,14 +60,14 @@ TForm1::TForm1(QWidget* parent) : Form(parent)
     };
 
     // Made in tab order: the contacts first, so they have the focus when the window opens.
-    DBGrid1 =
-        addGrid(QStringLiteral("DBGrid1"), {0, 0, 593, 369}, pointFont(QStringLiteral("Lotus"), 11, true));
+    DBGrid1 = addGrid(QStringLiteral("DBGrid1"), {0, 0, 593, 369},
+                      Look::pointFont(QStringLiteral("Lotus"), 11, true));
     auto contactColumn = [](const QString& field, const QString& title, int width, Qt::Alignment alignment) {
         DBGridColumn column(field, title, width);
         column.alignment = alignment | Qt::AlignVCenter;
         column.titleAlignment = Qt::AlignCenter;
-        column.font = pointFont(QStringLiteral("Nazanin"), 12, false);
-        column.color = MoneyGreen;
+        column.font = Look::pointFont(QStringLiteral("Nazanin"), 12, false);
+        column.color = Look::MoneyGreen;
         column.textColor = QColor(Qt::black);
         column.readOnly = true;
         return column;
@@ -92,8 +80,8 @@ TForm1::TForm1(QWidget* parent) : Form(parent)
     DBGrid1->setDataSourceName(QStringLiteral("DataSourceDetail"));
     DBGrid1->installEventFilter(this);
 
-    DBGrid2 =
-        addGrid(QStringLiteral("DBGrid2"), {592, 0, 209, 369}, pointFont(QStringLiteral("Tahoma"), 8, true));
+    DBGrid2 = addGrid(QStringLiteral("DBGrid2"), {592, 0, 209, 369},
+                      Look::pointFont(QStringLiteral("Tahoma"), 8, true));
     auto groupColumn = [](const QString& field, const QString& title, int width) {
         DBGridColumn column(field, title, width);
         column.titleAlignment = Qt::AlignCenter;
@@ -107,7 +95,7 @@ TForm1::TForm1(QWidget* parent) : Form(parent)
         auto* button = new QPushButton(caption, this);
         button->setObjectName(objectName);
         button->setAutoDefault(false);
-        button->setFont(pointFont(QStringLiteral("Nazanin"), 12, false));
+        button->setFont(Look::pointFont(QStringLiteral("Nazanin"), 12, false));
         button->setGeometry(8, top, 75, 25);
         return button;
     };
@@ -120,8 +108,8 @@ TForm1::TForm1(QWidget* parent) : Form(parent)
     setTabOrder(Button1, Button2);
 
     ContactDetailArea::build(
-        this, 376, pointFont(QStringLiteral("Traffic"), 10, true),
-        pointFont(QStringLiteral("Tahoma"), 12, false),
+        this, 376, Look::pointFont(QStringLiteral("Traffic"), 10, true),
+        Look::pointFont(QStringLiteral("Tahoma"), 12, false),
         {&Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8, &Label9},
         {&DBText1, &DBText2, &DBText3, &DBText4, &DBText5, &DBText6, &DBText7, &DBText8});
     for (DBText* text : {DBText1, DBText2, DBText3, DBText4, DBText5, DBText6, DBText7, DBText8})

@@ -1,4 +1,5 @@
 #include "UnitSabt.h"
+#include "Look.h"
 
 #include "BitBtn.h"
 #include "Conversions.h"
@@ -50,20 +51,9 @@ const QString DeletedMessage = QStringLiteral(".حذف شد");
 const QString GroupNotFoundMessage = QStringLiteral("گروه پيدا نشد");
 const QString ContactNotFoundMessage = QStringLiteral("شخص پيدا نشد");
 
-const QColor MoneyGreen(0xC0, 0xDC, 0xC0);
-const QColor Silver(0xC0, 0xC0, 0xC0);
-const QColor Maroon(0x80, 0x00, 0x00);
 const QColor Blue(0x00, 0x00, 0xFF);
 const QColor TickGreen(0x00, 0x80, 0x00);
 const QSize PictureSize(18, 18);
-
-QFont pixelFont(const QString& family, int pixelSize, bool bold)
-{
-    QFont font(family);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
 
 bool isEnter(const QKeyEvent* key)
 {
@@ -117,20 +107,17 @@ TFSabt::TFSabt(QWidget* parent) : Form(parent)
     setWindowTitle(Title);
     setLayoutDirection(Qt::RightToLeft);
     setFixedSize(536, 364);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, MoneyGreen);
-    setPalette(palette);
+    Look::setBackground(this, Look::MoneyGreen);
 
     ngroup = new QLabel(this);
     ngroup->setObjectName(QStringLiteral("ngroup"));
     ngroup->setGeometry(232, 8, 169, 25);
     ngroup->setAutoFillBackground(true);
     QPalette groupPalette = ngroup->palette();
-    groupPalette.setColor(QPalette::Window, Silver);
-    groupPalette.setColor(QPalette::WindowText, Maroon);
+    groupPalette.setColor(QPalette::Window, Look::Silver);
+    groupPalette.setColor(QPalette::WindowText, Look::Maroon);
     ngroup->setPalette(groupPalette);
-    ngroup->setFont(pixelFont(QStringLiteral("Jadid"), 19, true));
+    ngroup->setFont(Look::pixelFont(QStringLiteral("Jadid"), 19, true));
     ngroup->setAlignment(Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter);
 
     // Created in tab order: the columns read right to left, row by row.
@@ -180,11 +167,11 @@ LabeledEdit* TFSabt::addEdit(const QString& objectName, const QString& caption, 
     auto* edit = new LabeledEdit(caption, this);
     edit->setObjectName(objectName);
     edit->setLayoutDirection(Qt::RightToLeft);
-    edit->setFont(pixelFont(QStringLiteral("Traffic"), 13, true));
+    edit->setFont(Look::pixelFont(QStringLiteral("Traffic"), 13, true));
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Text, Blue);
     edit->setPalette(palette);
-    edit->EditLabel()->setFont(pixelFont(QStringLiteral("Nazanin"), 16, false));
+    edit->EditLabel()->setFont(Look::pixelFont(QStringLiteral("Nazanin"), 16, false));
     edit->setGeometry(geometry);
     edit->installEventFilter(this);
     if (!m_edits.isEmpty())
@@ -198,7 +185,7 @@ BitBtn* TFSabt::addButton(const QString& objectName, const QString& caption, con
 {
     auto* button = new BitBtn(caption, this);
     button->setObjectName(objectName);
-    button->setFont(pixelFont(QStringLiteral("Nazanin"), 16, true));
+    button->setFont(Look::pixelFont(QStringLiteral("Nazanin"), 16, true));
     // In a right-to-left button the picture stands on the right of the caption.
     button->setIcon(picture);
     button->setIconSize(PictureSize);

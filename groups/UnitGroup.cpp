@@ -1,4 +1,5 @@
 #include "UnitGroup.h"
+#include "Look.h"
 
 #include "BitBtn.h"
 #include "Conversions.h"
@@ -29,7 +30,6 @@ const QString DeleteQuestion = QStringLiteral("آيا اطلاعات حذف شو
 const QString CodeTitle = QStringLiteral("كد");
 const QString NameTitle = QStringLiteral("نام گروه");
 
-const QColor MoneyGreen(0xC0, 0xDC, 0xC0);
 // Windows' classic colour for the text of an inactive title bar; Qt's palette has no such role.
 const QColor InactiveCaptionText(0xD4, 0xD0, 0xC8);
 
@@ -38,14 +38,6 @@ constexpr int GlyphSize = 18;
 // strip on the caption's side of the picture widens that to the layout's 10 px.
 constexpr int GlyphToCaption = 10;
 constexpr int StyleIconSpacing = 4;
-
-QFont pixelFont(const QString& family, int pixelSize, bool bold = false)
-{
-    QFont font(family);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
 
 // A prohibition sign, a ring crossed by a bar from top left to bottom right,
 // filling the square `box`.
@@ -98,14 +90,11 @@ TFormGroup::TFormGroup(QWidget* parent) : Form(parent)
     setWindowTitle(Caption);
     setLayoutDirection(Qt::RightToLeft);
     setFixedSize(287, 542);
-    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, MoneyGreen);
-    setPalette(palette);
+    setFont(Look::pixelFont(QStringLiteral("MS Sans Serif"), 11));
+    Look::setBackground(this, Look::MoneyGreen);
 
-    const QFont buttonFont = pixelFont(QStringLiteral("Nazanin"), 16, true);
-    const QFont editLabelFont = pixelFont(QStringLiteral("Nazanin"), 13, true);
+    const QFont buttonFont = Look::pixelFont(QStringLiteral("Nazanin"), 16, true);
+    const QFont editLabelFont = Look::pixelFont(QStringLiteral("Nazanin"), 13, true);
 
     BitBtn1 = new BitBtn(BackCaption, this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
@@ -126,7 +115,7 @@ TFormGroup::TFormGroup(QWidget* parent) : Form(parent)
     name = new LabeledEdit(NewNameCaption, this);
     name->setObjectName(QStringLiteral("name"));
     name->setLayoutDirection(Qt::RightToLeft);
-    name->setFont(pixelFont(QStringLiteral("Nazanin"), 16, true));
+    name->setFont(Look::pixelFont(QStringLiteral("Nazanin"), 16, true));
     name->EditLabel()->setLayoutDirection(Qt::RightToLeft);
     name->EditLabel()->setFont(editLabelFont);
     name->setGeometry(8, 3, 121, 34);
@@ -135,14 +124,14 @@ TFormGroup::TFormGroup(QWidget* parent) : Form(parent)
     DBGrid1 = new DBGrid(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setLayoutDirection(Qt::RightToLeft);
-    DBGrid1->setFont(pixelFont(QStringLiteral("Nazanin"), 15, true));
-    const QFont titleFont = pixelFont(QStringLiteral("Tahoma"), 11);
+    DBGrid1->setFont(Look::pixelFont(QStringLiteral("Nazanin"), 15, true));
+    const QFont titleFont = Look::pixelFont(QStringLiteral("Tahoma"), 11);
     DBGridColumn codeColumn(QStringLiteral("Code"), CodeTitle, 52);
     codeColumn.alignment = Qt::AlignCenter;
     codeColumn.titleFont = titleFont;
     codeColumn.titleAlignment = Qt::AlignCenter;
     DBGridColumn nameColumn(QStringLiteral("Name"), NameTitle, 180);
-    nameColumn.color = palette.color(QPalette::ToolTipBase);
+    nameColumn.color = this->palette().color(QPalette::ToolTipBase);
     nameColumn.titleFont = titleFont;
     nameColumn.titleAlignment = Qt::AlignCenter;
     DBGrid1->setColumns({codeColumn, nameColumn});

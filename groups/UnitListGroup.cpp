@@ -1,4 +1,5 @@
 #include "UnitListGroup.h"
+#include "Look.h"
 
 #include "Conversions.h"
 #include "DBGrid.h"
@@ -21,14 +22,6 @@ const QString NameTitle = QStringLiteral("نام گروه");
 const QPoint OuterPosition(405, 199);
 const QSize OuterSize(203, 477);
 
-QFont pixelFont(const QString& family, int pixelSize)
-{
-    QFont font(family);
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
-    return font;
-}
-
 } // namespace
 
 TFListGroup* FListGroup = nullptr;
@@ -49,8 +42,8 @@ TFListGroup::TFListGroup(QWidget* parent) : Form(parent)
     DBGrid1->setLayoutDirection(Qt::RightToLeft);
     DBGrid1->setReadOnly(true);
     DBGridColumn nameColumn(QStringLiteral("Name"), NameTitle);
-    nameColumn.font = pixelFont(QStringLiteral("Tahoma"), 11);
-    nameColumn.titleFont = pixelFont(QStringLiteral("Nazanin"), 13);
+    nameColumn.font = Look::pixelFont(QStringLiteral("Tahoma"), 11, true);
+    nameColumn.titleFont = Look::pixelFont(QStringLiteral("Nazanin"), 13, true);
     nameColumn.titleAlignment = Qt::AlignCenter;
     DBGrid1->setColumns({nameColumn});
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
