@@ -6,8 +6,8 @@ cd "$(dirname "$0")/.."
 . scripts/packages.sh
 install_missing_packages
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
-cmake --build build -j"$(nproc)" --target phonebook dbphone-create
+cmake --build build -j"$(nproc)" --target phonebook phonebook-tool
 mkdir -p run
-[ -f run/dbphone.mdb ] || ./build/data/dbphone-create --demo run
+[ -f run/dbphone.mdb ] || ./build/tools/phonebook-tool create --demo run
 cd run
 exec ../build/app/phonebook

@@ -1,3 +1,3 @@
 phone_test(tst_createdatabase tst_createdatabase.cpp)
-add_dependencies(tst_createdatabase dbphone-create)
-target_compile_definitions(tst_createdatabase PRIVATE DBPHONE_CREATE="$<TARGET_FILE:dbphone-create>")
+add_dependencies(tst_createdatabase phonebook-tool)
+target_compile_definitions(tst_createdatabase PRIVATE PHONEBOOK_TOOL="$<TARGET_FILE:phonebook-tool>")

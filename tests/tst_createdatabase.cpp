@@ -334,7 +334,7 @@ private slots:
         arguments.replaceInStrings("@FOLDER@", folder.path());
 
         QProcess process;
-        process.start(DBPHONE_CREATE, arguments);
+        process.start(PHONEBOOK_TOOL, QStringList{QStringLiteral("create")} + arguments);
         QVERIFY(process.waitForFinished(30000));
         const QString output = QString::fromUtf8(process.readAllStandardOutput());
         const QString errors = QString::fromUtf8(process.readAllStandardError());
