@@ -2,6 +2,7 @@
 
 #include "DatabaseError.h"
 #include "DemoData.h"
+#include "NewFile.h"
 #include "Schema.h"
 
 #include <QDir>
@@ -17,18 +18,6 @@ using Handle = std::unique_ptr<sqlite3, decltype(&sqlite3_close)>;
 [[noreturn]] void fail(const QString& path, const QString& reason)
 {
     throw DatabaseError(QStringLiteral("Cannot create %1: %2").arg(QDir::toNativeSeparators(path), reason));
-}
-
-// Claims the name atomically: if anyone else made the file first, this fails
-// and the other file stays as it is.
-void createExclusively(const QString& path)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return;
-    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
-        fail(path, QStringLiteral("the file already exists and was left unchanged."));
-    fail(path, file.errorString());
 }
 
 // Turns the empty file at `path` into a database with both tables and the
@@ -65,7 +54,9 @@ QString CreateDatabase::create(const QString& folder, const Options& options)
         fail(path, QStringLiteral("%1 is not an existing folder.")
                        .arg(QDir::toNativeSeparators(directory.absolutePath())));
 
-    createExclusively(path);
+    // Claims the name atomically: if anyone else made the file first, this
+    // fails and the other file stays as it is.
+    NewFile::claim(path);
     try {
         buildDatabase(path, options);
     } catch (const DatabaseError&) {

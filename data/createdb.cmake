@@ -2,4 +2,5 @@
 target_sources(phonedata PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/DemoData.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CreateDatabase.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/NewFile.cpp
 )

@@ -3,8 +3,9 @@
 #include <QByteArray>
 #include <QString>
 
-// Output files of this tool are always new: an existing file is never
-// replaced, so a mistyped name cannot destroy an earlier export or backup.
+// Files this program writes are always new: an existing file is never
+// replaced, so a mistyped name cannot destroy an earlier database, export or
+// backup.
 class NewFile
 {
 public:

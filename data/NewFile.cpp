@@ -10,7 +10,7 @@ namespace {
 
 [[noreturn]] void fail(const QString& path, const QString& reason)
 {
-    throw DatabaseError(QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), reason));
+    throw DatabaseError(QStringLiteral("Cannot create %1: %2").arg(QDir::toNativeSeparators(path), reason));
 }
 
 void openExclusively(QFile& file)
