@@ -3,10 +3,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
-#include <QScreen>
 #include <QWindow>
 
 namespace {
@@ -42,8 +40,7 @@ TForm2::TForm2(QWidget* parent) : Form(parent)
     ProgressBar1->setStyleSheet(QStringLiteral("QProgressBar { border: 3px solid gray; background: white; }"
                                                "QProgressBar::chunk { background: navy; }"));
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 }
 
 void TForm2::setPosition(int position)

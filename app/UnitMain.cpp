@@ -14,13 +14,11 @@
 #include <QApplication>
 #include <QDate>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
@@ -152,8 +150,7 @@ TFormMain::TFormMain(QWidget* parent) : Form(parent)
     Timer1->setInterval(ClockIntervalMs);
     connect(Timer1, &QTimer::timeout, this, &TFormMain::Timer1Timer);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
     Form::setMainForm(this);
 }
 

@@ -14,14 +14,12 @@
 #include "UnitRepList.h"
 #include "UnitReport.h"
 
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
-#include <QScreen>
 #include <QStyle>
 
 namespace {
@@ -209,8 +207,7 @@ TFormSearch::TFormSearch(QWidget* parent) : Form(parent)
     setTabOrder(BitBtn5, EditSearchCode);
     ESearch->setFocus();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 }
 
 BitBtn* TFormSearch::addButton(const QString& objectName, const QString& caption, const QRect& geometry,

@@ -11,12 +11,10 @@
 #include "UnitReport.h"
 #include "UnitrepGroup.h"
 
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -116,8 +114,7 @@ TForm1::TForm1(QWidget* parent) : Form(parent)
         text->setDataSourceName(QStringLiteral("DataSourceDetail"));
     DBGrid1->setFocus();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)

@@ -11,13 +11,11 @@
 #include "UnitListGroup.h"
 #include "UnitMain.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
-#include <QScreen>
 #include <QStyle>
 
 namespace {
@@ -158,8 +156,7 @@ TFSabt::TFSabt(QWidget* parent) : Form(parent)
                     {QStringLiteral("postcod"), postcod}, {QStringLiteral("ad1"), ad1},
                     {QStringLiteral("ad2"), ad2},         {QStringLiteral("ad3"), ad3}};
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 }
 
 LabeledEdit* TFSabt::addEdit(const QString& objectName, const QString& caption, const QRect& geometry)

@@ -10,13 +10,11 @@
 #include "TableDataset.h"
 #include "UnitDM.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScopeGuard>
-#include <QScreen>
 
 namespace {
 
@@ -157,8 +155,7 @@ TFormGroup::TFormGroup(QWidget* parent) : Form(parent)
     connect(BitBtn1, &BitBtn::clicked, this, &TFormGroup::BitBtn1Click);
     connect(BitBtn2, &BitBtn::clicked, this, &TFormGroup::BitBtn2Click);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 }
 
 // The next code is the largest code in the table plus one, and 1 when no code

@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScopeGuard>
+#include <QScreen>
 
 #include <stdexcept>
 
@@ -140,6 +142,12 @@ private:
 Form::Form(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     KeyDownRouter::install();
+}
+
+void Form::centreOnScreen()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void Form::setMainForm(Form* form)

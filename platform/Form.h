@@ -47,6 +47,9 @@ public:
     // the run closes the window. The title bar's close button does the same.
     void Close();
 
+    // Places the window in the middle of the screen.
+    void centreOnScreen();
+
     // Escape clicks this button (when not hidden and enabled) after FormShortCut saw it;
     // such an Escape then goes no further, to no shortcut and no control.
     void setCancelButton(QAbstractButton* button);
