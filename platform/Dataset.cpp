@@ -34,6 +34,23 @@ Field::DataType typeOfDeclaration(const char* declared)
     return Field::DataType::Unknown;
 }
 
+// The store numbers the rows of a table through its INTEGER PRIMARY KEY
+// column; nobody else may write it.
+bool isRowIdentity(sqlite3* db, sqlite3_stmt* statement, int column)
+{
+    const char* table = sqlite3_column_table_name(statement, column);
+    const char* origin = sqlite3_column_origin_name(statement, column);
+    if (!table || !origin)
+        return false;
+    const char* declared = nullptr;
+    int primaryKey = 0;
+    int autoIncrement = 0;
+    if (sqlite3_table_column_metadata(db, sqlite3_column_database_name(statement, column), table, origin,
+                                      &declared, nullptr, nullptr, &primaryKey, &autoIncrement) != SQLITE_OK)
+        return false;
+    return autoIncrement || (primaryKey && declared && qstricmp(declared, "INTEGER") == 0);
+}
+
 } // namespace
 
 Dataset::Dataset(const QString& name, Connection& connection, QObject* parent)
@@ -66,10 +83,10 @@ void Dataset::requireSingleStatement(const char* tail) const
         sqlite3_stmt* next = nullptr;
         const char* rest = nullptr;
         if (sqlite3_prepare_v2(db(), tail, -1, &next, &rest) != SQLITE_OK)
-            fail(QString::fromUtf8(sqlite3_errmsg(db())));
+            throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(db())));
         if (next) {
             sqlite3_finalize(next);
-            fail(QStringLiteral("The statement text holds more than one statement"));
+            throw DatabaseError(QStringLiteral("The statement text holds more than one statement"));
         }
         tail = rest;
     }
@@ -148,6 +165,7 @@ void Dataset::describeColumns(sqlite3_stmt* statement, int firstColumn)
         column.originTable = QString::fromUtf8(sqlite3_column_table_name(statement, i));
         column.originColumn = QString::fromUtf8(sqlite3_column_origin_name(statement, i));
         column.type = typeOfDeclaration(sqlite3_column_decltype(statement, i));
+        column.rowIdentity = isRowIdentity(db(), statement, i);
         if (column.originTable.isEmpty() ||
             (!table.isEmpty() && column.originTable.compare(table, Qt::CaseInsensitive) != 0))
             oneTable = false;
@@ -180,7 +198,7 @@ void Dataset::bindFields()
             if (m_columns[c].name.compare(field->FieldName(), Qt::CaseInsensitive) == 0) {
                 field->m_column = int(c);
                 field->m_type = m_columns[c].type;
-                field->m_readOnly = m_columns[c].originColumn.isEmpty();
+                field->m_readOnly = m_columns[c].originColumn.isEmpty() || m_columns[c].rowIdentity;
                 break;
             }
         }
@@ -199,6 +217,19 @@ void Dataset::Close()
     m_current = -1;
     m_eof = true;
     setState(State::Inactive);
+    emit snapshotReset();
+    emit currentChanged();
+}
+
+void Dataset::dropRows()
+{
+    requireActive();
+    m_snapshot = Snapshot(int(m_columns.size()));
+    m_pending.clear();
+    m_assigned.clear();
+    m_current = -1;
+    m_eof = true;
+    setState(State::Browse);
     emit snapshotReset();
     emit currentChanged();
 }
@@ -406,7 +437,7 @@ void Dataset::Cancel()
     }
 }
 
-void Dataset::execute(const QString& sql, const std::vector<QVariant>& values)
+int Dataset::execute(const QString& sql, const std::vector<QVariant>& values)
 {
     StatementGuard guard;
     if (sqlite3_prepare_v2(db(), sql.toUtf8().constData(), -1, &guard.statement, nullptr) != SQLITE_OK)
@@ -420,6 +451,9 @@ void Dataset::execute(const QString& sql, const std::vector<QVariant>& values)
             sqlite3_bind_int64(guard.statement, index, v.toLongLong());
         } else if (v.typeId() == QMetaType::Double) {
             sqlite3_bind_double(guard.statement, index, v.toDouble());
+        } else if (v.typeId() == QMetaType::QByteArray) {
+            const QByteArray bytes = v.toByteArray();
+            sqlite3_bind_blob(guard.statement, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
         } else {
             const QByteArray text = v.toString().toUtf8();
             sqlite3_bind_text(guard.statement, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
@@ -427,12 +461,40 @@ void Dataset::execute(const QString& sql, const std::vector<QVariant>& values)
     }
     if (sqlite3_step(guard.statement) != SQLITE_DONE)
         fail(QString::fromUtf8(sqlite3_errmsg(db())));
+    return sqlite3_changes(db());
 }
 
-std::vector<QVariant> Dataset::readBack(qint64 rowId)
+QString Dataset::unchangedSince(int row, std::vector<QVariant>& values) const
 {
-    // Read the written row as the store keeps it (its Row number, its
-    // conversions); columns that are not the table's keep the pending value.
+    QString condition;
+    for (size_t c = 0; c < m_columns.size(); ++c) {
+        if (m_columns[c].originColumn.isEmpty())
+            continue;
+        // Compared byte for byte: the column's own collation may hold two
+        // different texts equal.
+        condition += QStringLiteral(" AND %1 IS ? COLLATE BINARY").arg(quotedIdentifier(m_columns[c].originColumn));
+        values.push_back(m_snapshot.value(row, int(c)));
+    }
+    return condition;
+}
+
+bool Dataset::rowExists(qint64 rowId)
+{
+    StatementGuard guard;
+    const QString sql = QStringLiteral("SELECT 1 FROM %1 WHERE _rowid_ = ?").arg(quotedIdentifier(m_baseTable));
+    if (sqlite3_prepare_v2(db(), sql.toUtf8().constData(), -1, &guard.statement, nullptr) != SQLITE_OK)
+        fail(QString::fromUtf8(sqlite3_errmsg(db())));
+    sqlite3_bind_int64(guard.statement, 1, rowId);
+    const int rc = sqlite3_step(guard.statement);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        fail(QString::fromUtf8(sqlite3_errmsg(db())));
+    return rc == SQLITE_ROW;
+}
+
+bool Dataset::readRow(qint64 rowId, std::vector<QVariant>& values)
+{
+    // The row as the store keeps it (its Row number, its conversions); columns
+    // that are not the table's keep the values given.
     QStringList select;
     for (const Column& column : m_columns)
         select << (column.originColumn.isEmpty() ? QStringLiteral("NULL")
@@ -440,19 +502,21 @@ std::vector<QVariant> Dataset::readBack(qint64 rowId)
     const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE _rowid_ = ?")
                             .arg(select.join(QLatin1String(", ")), quotedIdentifier(m_baseTable));
     StatementGuard guard;
-    std::vector<QVariant> values = m_pending;
     if (sqlite3_prepare_v2(db(), sql.toUtf8().constData(), -1, &guard.statement, nullptr) != SQLITE_OK)
         fail(QString::fromUtf8(sqlite3_errmsg(db())));
     sqlite3_bind_int64(guard.statement, 1, rowId);
-    if (sqlite3_step(guard.statement) == SQLITE_ROW) {
-        Snapshot one(int(m_columns.size()));
-        one.appendFromStatement(guard.statement, 0, rowId);
-        for (size_t c = 0; c < m_columns.size(); ++c) {
-            if (!m_columns[c].originColumn.isEmpty())
-                values[c] = one.value(0, int(c));
-        }
+    const int rc = sqlite3_step(guard.statement);
+    if (rc == SQLITE_DONE)
+        return false;
+    if (rc != SQLITE_ROW)
+        fail(QString::fromUtf8(sqlite3_errmsg(db())));
+    Snapshot one(int(m_columns.size()));
+    one.appendFromStatement(guard.statement, 0, rowId);
+    for (size_t c = 0; c < m_columns.size(); ++c) {
+        if (!m_columns[c].originColumn.isEmpty())
+            values[c] = one.value(0, int(c));
     }
-    return values;
+    return true;
 }
 
 void Dataset::insertPending()
@@ -474,7 +538,9 @@ void Dataset::insertPending()
                                    marks.join(QLatin1String(", ")));
     execute(sql, values);
     const qint64 rowId = sqlite3_last_insert_rowid(db());
-    m_snapshot.append(rowId, readBack(rowId));
+    std::vector<QVariant> stored = m_pending;
+    readRow(rowId, stored);
+    m_snapshot.append(rowId, stored);
     m_current = m_snapshot.rowCount() - 1;
 }
 
@@ -488,16 +554,18 @@ void Dataset::updatePending()
             values.push_back(m_pending[c]);
         }
     }
+    if (sets.isEmpty())
+        return;
     const qint64 rowId = m_snapshot.rowId(m_current);
-    if (!sets.isEmpty()) {
-        values.push_back(rowId);
-        execute(QStringLiteral("UPDATE %1 SET %2 WHERE _rowid_ = ?")
-                    .arg(quotedIdentifier(m_baseTable), sets.join(QLatin1String(", "))),
-                values);
-        if (sqlite3_changes(db()) == 0)
-            fail(QString::fromLatin1(RowNotFound));
-    }
-    m_snapshot.replace(m_current, rowId, readBack(rowId));
+    values.push_back(rowId);
+    const QString unchanged = unchangedSince(m_current, values);
+    if (execute(QStringLiteral("UPDATE %1 SET %2 WHERE _rowid_ = ?%3")
+                    .arg(quotedIdentifier(m_baseTable), sets.join(QLatin1String(", ")), unchanged),
+                values) == 0)
+        fail(QString::fromLatin1(RowNotFound));
+    std::vector<QVariant> stored = m_pending;
+    readRow(rowId, stored);
+    m_snapshot.replace(m_current, rowId, stored);
 }
 
 void Dataset::Post()
@@ -534,14 +602,46 @@ void Dataset::Delete()
         fail(QString::fromLatin1(EmptyDataset));
     if (!canModify())
         fail(QString::fromLatin1(ReadOnlyDataset));
+    const qint64 rowId = m_snapshot.rowId(m_current);
+    std::vector<QVariant> values{rowId};
+    const QString unchanged = unchangedSince(m_current, values);
+    if (execute(QStringLiteral("DELETE FROM %1 WHERE _rowid_ = ?%2").arg(quotedIdentifier(m_baseTable), unchanged),
+                values) == 0 &&
+        rowExists(rowId))
+        fail(QString::fromLatin1(RowNotFound));
     // A row another program removed already is gone either way.
-    execute(QStringLiteral("DELETE FROM %1 WHERE _rowid_ = ?").arg(quotedIdentifier(m_baseTable)),
-            {m_snapshot.rowId(m_current)});
+    dropCurrentRow();
+}
+
+void Dataset::dropCurrentRow()
+{
     m_snapshot.remove(m_current);
     m_current = std::min(m_current, m_snapshot.rowCount() - 1);
     m_eof = m_snapshot.isEmpty();
     emit snapshotReset();
     emit currentChanged();
+}
+
+bool Dataset::RefreshRecord()
+{
+    requireActive();
+    checkBrowseMode();
+    if (m_snapshot.isEmpty())
+        fail(QString::fromLatin1(EmptyDataset));
+    if (!canModify())
+        fail(QString::fromLatin1(ReadOnlyDataset));
+    const qint64 rowId = m_snapshot.rowId(m_current);
+    std::vector<QVariant> values(m_columns.size());
+    for (size_t c = 0; c < m_columns.size(); ++c)
+        values[c] = m_snapshot.value(m_current, int(c));
+    if (!readRow(rowId, values)) {
+        dropCurrentRow();
+        return false;
+    }
+    m_snapshot.replace(m_current, rowId, values);
+    emit rowChanged(m_current);
+    emit currentChanged();
+    return true;
 }
 
 bool Dataset::matches(int row, const Field& field, const QVariant& key, bool caseInsensitive) const

@@ -15,9 +15,11 @@ struct sqlite3_stmt;
 
 // A snapshot of a table or a query, with a current row and four modes.
 // Opening reads the whole result; the snapshot then changes only through the
-// dataset's own Append, Edit, Post and Delete, or by closing and opening it
-// again. Every write goes to the store at once and changes exactly the row it
-// was meant for, found by the store's row identity. A failed operation throws
+// dataset's own Append, Edit, Post and Delete, by RefreshRecord, or by
+// closing and opening it again. Every write goes to the store at once and
+// changes exactly the row it was meant for, found by the store's row
+// identity, and only while that row still holds the values the snapshot read:
+// the store is shared with other programs. A failed operation throws
 // DatabaseError with the text "<dataset name>: <reason>".
 class Dataset : public QObject
 {
@@ -61,6 +63,10 @@ public:
     void Delete();
     void Cancel();
     bool Locate(const QString& keyFields, const QVariantList& keyValues, int options);
+    // Reads the current row again from the store, as another program may have
+    // left it. Returns false when the row is gone; it is then dropped from the
+    // snapshot as well.
+    bool RefreshRecord();
 
     Field& FieldByName(const QString& fieldName) const;
     Field* FindField(const QString& fieldName) const;
@@ -104,8 +110,11 @@ protected:
     sqlite3* db() const;
     static QString quotedIdentifier(const QString& identifier);
     [[noreturn]] void fail(const QString& reason) const;
-    // Fails unless the statement text is only one statement.
+    // Throws DatabaseError with the bare reason unless the statement text is
+    // only one statement.
     void requireSingleStatement(const char* tail) const;
+    // Stays open with the same columns but no rows, giving up a pending row.
+    void dropRows();
 
 private:
     struct Column
@@ -114,6 +123,7 @@ private:
         QString originTable;
         QString originColumn;
         Field::DataType type = Field::DataType::Unknown;
+        bool rowIdentity = false;
     };
 
     friend class Field;
@@ -125,8 +135,17 @@ private:
     void bindFields();
     void insertPending();
     void updatePending();
-    std::vector<QVariant> readBack(qint64 rowId);
-    void execute(const QString& sql, const std::vector<QVariant>& values);
+    // Fills the columns read from the base table with the store's values of
+    // the row; false when the store has no such row.
+    bool readRow(qint64 rowId, std::vector<QVariant>& values);
+    // Runs a write; returns the number of rows it changed.
+    int execute(const QString& sql, const std::vector<QVariant>& values);
+    // " AND <column> IS ?" for every column read from the base table, with
+    // the current row's values as read: a write that finds other values
+    // changes nothing.
+    QString unchangedSince(int row, std::vector<QVariant>& values) const;
+    bool rowExists(qint64 rowId);
+    void dropCurrentRow();
     void setState(State state);
     void moveTo(int row);
     bool matches(int row, const Field& field, const QVariant& key, bool caseInsensitive) const;

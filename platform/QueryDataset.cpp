@@ -4,6 +4,7 @@
 #include "DatabaseError.h"
 
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <memory>
 #include <sqlite3.h>
 
@@ -76,23 +77,41 @@ void QueryDataset::setMasterSource(DataSource* master)
     }
 }
 
+QVariantList QueryDataset::masterRowValues() const
+{
+    const Dataset* master = m_master ? m_master->DataSet() : nullptr;
+    // A group being added has no contacts yet, whatever its pending code.
+    if (!master || !master->Active() || master->isEmpty() || master->state() == State::Insert)
+        return {};
+    QVariantList values;
+    for (const auto& field : master->Fields())
+        values << field->Value();
+    return values;
+}
+
 void QueryDataset::masterMoved()
 {
     if (!Active() || m_followingMaster)
         return;
     Dataset* master = m_master->DataSet();
     // Changes to a master row that is still being edited are not final yet.
-    if (master && (master->state() == State::Insert || master->state() == State::Edit))
+    if (master && master->state() == State::Edit)
+        return;
+    // One move of the master reaches here through several of its signals; the
+    // statement runs once for it.
+    const QVariantList row = masterRowValues();
+    if (row == m_followedMasterRow)
         return;
     m_followingMaster = true;
-    try {
-        Close();
-        Open();
-    } catch (...) {
-        m_followingMaster = false;
-        throw;
+    auto done = qScopeGuard([this] { m_followingMaster = false; });
+    if (row.isEmpty()) {
+        // Without a master row the parameters are null and match nothing.
+        m_followedMasterRow = row;
+        dropRows();
+        return;
     }
-    m_followingMaster = false;
+    Close();
+    Open();
 }
 
 void QueryDataset::bindParameters(sqlite3_stmt* statement) const
@@ -137,5 +156,6 @@ Dataset::ReadStatement QueryDataset::prepareRead()
         }
     }
     bindParameters(statement.get());
+    m_followedMasterRow = masterRowValues();
     return {statement.release(), rowIdentity};
 }

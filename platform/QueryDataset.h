@@ -11,7 +11,8 @@ class DataSource;
 // written through like a table; a join or a computed result is read-only.
 // Named parameters (":code") take their values from setParameter or, when a
 // master data source is set, from the master's current row: the query then
-// runs again whenever the master's current row changes.
+// runs again whenever the master's current row changes. While the master has
+// no current row (closed, empty, or adding a new row) the query holds no rows.
 class QueryDataset : public Dataset
 {
     Q_OBJECT
@@ -33,8 +34,11 @@ private:
     void bindParameters(sqlite3_stmt* statement) const;
     QVariant parameterValue(const QString& name) const;
     void masterMoved();
+    // The master's current values, or none when it has no finished current row.
+    QVariantList masterRowValues() const;
 
     QHash<QString, QVariant> m_parameters;
     DataSource* m_master = nullptr;
     bool m_followingMaster = false;
+    QVariantList m_followedMasterRow;
 };
