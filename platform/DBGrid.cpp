@@ -3,6 +3,7 @@
 #include "DataSource.h"
 #include "DataSourceRegistry.h"
 #include "Dataset.h"
+#include "DeferredError.h"
 #include "MessageBox.h"
 
 #include <QHeaderView>
@@ -108,29 +109,40 @@ void DBGrid::currentChanged(const QModelIndex& current, const QModelIndex& previ
     Dataset* data = dataset();
     if (!data || !data->Active() || current.row() == data->RecNo())
         return;
-    m_syncing = true;
-    try {
-        data->setRecNo(current.row());
-    } catch (...) {
-        // The row could not be left (its changes did not post): stay on it.
-        m_syncing = false;
-        followDataset();
-        throw;
+    std::exception_ptr error;
+    {
+        QScopedValueRollback<bool> guard(m_syncing, true);
+        try {
+            data->setRecNo(current.row());
+        } catch (...) {
+            // The row could not be left (its changes did not post): stay on it.
+            error = std::current_exception();
+        }
     }
-    m_syncing = false;
+    // Leaving a new row posts it, which resets the model under the view; the
+    // view's current row is the dataset's again, not none.
+    followDataset();
+    if (error)
+        reportWhenIdle(error);
 }
 
 void DBGrid::hideEvent(QHideEvent* event)
 {
     QTableView::hideEvent(event);
     // Changes typed into a row are kept when its window closes, not lost
-    // with the pending row later.
+    // with the pending row later; a row the store refuses is given up, or
+    // the next use of the dataset would meet the refusal again.
     Dataset* data = dataset();
-    if (!isReadOnly() && data && data->Active() && data->state() != Dataset::State::Browse) {
+    if (isReadOnly() || !data || !data->Active() || data->state() == Dataset::State::Browse)
+        return;
+    try {
         if (data->isModified())
             data->Post();
         else
             data->Cancel();
+    } catch (...) {
+        data->Cancel();
+        reportWhenIdle(std::current_exception());
     }
 }
 

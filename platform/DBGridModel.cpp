@@ -2,6 +2,7 @@
 
 #include "DataSource.h"
 #include "Dataset.h"
+#include "DeferredError.h"
 
 DBGridModel::DBGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -133,9 +134,17 @@ bool DBGridModel::setData(const QModelIndex& index, const QVariant& value, int r
     const Field* field = fieldOf(index.column());
     if (data(index, Qt::EditRole) == value)
         return false;
-    dataset->setRecNo(index.row());
-    if (dataset->state() == Dataset::State::Browse)
-        dataset->Edit();
-    dataset->setFieldValues(field->FieldName(), value);
+    try {
+        dataset->setRecNo(index.row());
+        if (dataset->state() == Dataset::State::Browse)
+            dataset->Edit();
+        dataset->setFieldValues(field->FieldName(), value);
+    } catch (...) {
+        // The refused value is given up; the row keeps what else was typed.
+        if (dataset->state() == Dataset::State::Edit && !dataset->isModified())
+            dataset->Cancel();
+        reportWhenIdle(std::current_exception());
+        return false;
+    }
     return true;
 }

@@ -6,6 +6,7 @@ target_sources(platform PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/BitBtn.h
     ${CMAKE_CURRENT_LIST_DIR}/Conversions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Conversions.h
+    ${CMAKE_CURRENT_LIST_DIR}/DeferredError.h
     ${CMAKE_CURRENT_LIST_DIR}/FontSubstitution.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FontSubstitution.h
     ${CMAKE_CURRENT_LIST_DIR}/Form.cpp
