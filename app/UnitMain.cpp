@@ -203,10 +203,7 @@ void TFormMain::Label3Click()
 
 void TFormMain::Label4Click()
 {
-    FSabt->BitBtn4->show();
-    FSabt->BitBtn2->hide();
-    FSabt->BitBtn3->hide();
-    FSabt->Show();
+    FSabt->ShowForNewContact();
     OpenedFromMain = 1;
     hideBehind(FSabt);
 }
@@ -316,8 +313,11 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event)
             Label5->setFont(font);
         }
         break;
-    case QEvent::MouseButtonRelease:
-        if (navigation && label->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        // Only the left button clicks.
+        if (navigation && mouse->button() == Qt::LeftButton &&
+            label->rect().contains(mouse->position().toPoint())) {
             if (label == Label3)
                 Label3Click();
             else if (label == Label4)
@@ -329,6 +329,7 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         break;
+    }
     default:
         break;
     }

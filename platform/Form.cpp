@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <QScreen>
 
 #include <stdexcept>
@@ -203,10 +204,17 @@ int Form::ShowModal()
 
 void Form::Close()
 {
-    if (m_modalLoop)
+    if (m_modalLoop) {
         setModalResult(mrCancel);
-    else
-        close();
+        return;
+    }
+    // Asked from within the close event, the event itself closes the window.
+    if (m_closeRequestGranted) {
+        *m_closeRequestGranted = true;
+        return;
+    }
+    QScopedValueRollback<bool> closing(m_closingItself, true);
+    close();
 }
 
 void Form::setCancelButton(QAbstractButton* button)
@@ -224,11 +232,18 @@ bool Form::event(QEvent* event)
 
 void Form::closeEvent(QCloseEvent* event)
 {
-    if (m_modalLoop) {
-        // The modal run closes the window once it has its result.
-        event->ignore();
-        setModalResult(mrCancel);
-        return;
+    if (!m_closingItself) {
+        // Closed from outside, the window is left its own way; a modal run closes
+        // it once it has its result.
+        bool granted = false;
+        {
+            QScopedValueRollback<bool*> deciding(m_closeRequestGranted, &granted);
+            FormCloseRequest();
+        }
+        if (!granted || m_modalLoop) {
+            event->ignore();
+            return;
+        }
     }
     FormClose();
     event->accept();

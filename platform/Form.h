@@ -44,7 +44,7 @@ public:
     // is already visible.
     int ShowModal();
     // Runs FormClose() and hides the window; in a modal run it answers mrCancel and
-    // the run closes the window. The title bar's close button does the same.
+    // the run closes the window.
     void Close();
 
     // Places the window in the middle of the screen.
@@ -70,6 +70,9 @@ protected:
     // Sees every key-down in the window, whichever control has the focus, before
     // shortcuts and the focused control; the key is processed as usual afterwards.
     virtual void FormShortCut(QKeyEvent* key) { Q_UNUSED(key); }
+    // The user closes the window from outside the program: its title bar, Alt+F4,
+    // the taskbar. By default the window closes as with Close().
+    virtual void FormCloseRequest() { Close(); }
 
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -87,5 +90,8 @@ private:
     int m_modalResult = mrNone;
     QEventLoop* m_modalLoop = nullptr;
     bool m_modalLoopExitRequested = false;
+    bool m_closingItself = false;
+    // While a close request from outside is being decided: set when the window closes.
+    bool* m_closeRequestGranted = nullptr;
     QPointer<QAbstractButton> m_cancelButton;
 };
