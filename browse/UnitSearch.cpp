@@ -3,7 +3,6 @@
 
 #include "BitBtn.h"
 #include "ContactDetailArea.h"
-#include "ContactOpener.h"
 #include "DBGrid.h"
 #include "DBText.h"
 #include "DataSource.h"
@@ -13,6 +12,7 @@
 #include "UnitMain.h"
 #include "UnitRepList.h"
 #include "UnitReport.h"
+#include "UnitSabt.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -346,8 +346,8 @@ void TFormSearch::DBGrid1KeyDown(QKeyEvent* key)
 
 void TFormSearch::openShownContact(bool forDeletion)
 {
-    ContactOpener::open(shownContacts(), shownNameField(),
-                        forDeletion ? ContactOpener::Mode::Delete : ContactOpener::Mode::Edit);
+    FSabt->ShowModalForContact(shownContacts(), shownNameField(),
+                               forDeletion ? TFSabt::ListAction::Delete : TFSabt::ListAction::Edit);
     // The entry window runs only the name-search result again after a change; the
     // group-search result must not go on showing a changed or deleted contact either.
     if (showsGroupResult()) {
@@ -398,6 +398,13 @@ void TFormSearch::BitBtn5Click()
         throw;
     }
     runStatement(ownStatement, wasOpen);
+}
+
+// Closed from the title bar or the taskbar, the window is left as with its back
+// button, so that the program does not end behind the hidden main window.
+void TFormSearch::FormCloseRequest()
+{
+    BitBtn1Click();
 }
 
 void TFormSearch::BitBtn1Click()

@@ -45,6 +45,7 @@ public:
 
 protected:
     void FormShortCut(QKeyEvent* key) override;
+    void FormCloseRequest() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

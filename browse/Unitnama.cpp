@@ -2,13 +2,13 @@
 #include "Look.h"
 
 #include "ContactDetailArea.h"
-#include "ContactOpener.h"
 #include "DBGrid.h"
 #include "DBText.h"
 #include "DataSource.h"
 #include "QueryDataset.h"
 #include "UnitDM.h"
 #include "UnitReport.h"
+#include "UnitSabt.h"
 #include "UnitrepGroup.h"
 
 #include <QHeaderView>
@@ -135,11 +135,16 @@ void TForm1::DBGrid1KeyPress(QKeyEvent* key)
 {
     if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
         return;
-    ContactOpener::open(*DM->QueryDetail, QStringLiteral("name"), ContactOpener::Mode::Edit);
+    QueryDataset* contacts = DM->QueryDetail;
+    const QVariant chosenRow = DM->QueryDetailRow->Value();
+    FSabt->ShowModalForContact(*contacts, QStringLiteral("name"), TFSabt::ListAction::Edit);
     // The list would go on showing the values from before the edit, and opening the
-    // contact again would write them back over it.
-    DM->QueryDetail->Close();
-    DM->QueryDetail->Open();
+    // contact again would write them back over it. The contact stays the current one,
+    // for the envelope too.
+    contacts->Close();
+    contacts->Open();
+    if (!chosenRow.isNull())
+        contacts->Locate(QStringLiteral("Row"), {chosenRow}, 0);
 }
 
 void TForm1::Button2Click()

@@ -3,6 +3,7 @@
 
 #include "BitBtn.h"
 #include "Conversions.h"
+#include "Field.h"
 #include "LabeledEdit.h"
 #include "MessageBox.h"
 #include "QueryDataset.h"
@@ -155,6 +156,13 @@ TFSabt::TFSabt(QWidget* parent) : Form(parent)
                     {QStringLiteral("factory"), factory}, {QStringLiteral("pish"), pish},
                     {QStringLiteral("postcod"), postcod}, {QStringLiteral("ad1"), ad1},
                     {QStringLiteral("ad2"), ad2},         {QStringLiteral("ad3"), ad3}};
+    m_listFields = {{name, QStringLiteral("name")},       {code, QStringLiteral("code")},
+                    {home, QStringLiteral("home")},       {company, QStringLiteral("company")},
+                    {fax, QStringLiteral("fax")},         {mobil, QStringLiteral("mobil")},
+                    {factory, QStringLiteral("factory")}, {pish, QStringLiteral("pish")},
+                    {postcod, QStringLiteral("postcod")}, {city, QStringLiteral("city")},
+                    {ad1, QStringLiteral("ad1")},         {ad2, QStringLiteral("ad2")},
+                    {ad3, QStringLiteral("ad3")}};
 
     centreOnScreen();
 }
@@ -204,14 +212,68 @@ bool TFSabt::eventFilter(QObject* watched, QEvent* event)
     return Form::eventFilter(watched, event);
 }
 
+void TFSabt::ShowForNewContact()
+{
+    setMode(BitBtn4);
+    Show();
+}
+
+void TFSabt::ShowModalForContact(const Dataset& list, const QString& nameField, ListAction action)
+{
+    if (!isVisible()) {
+        for (const auto& [edit, field] : m_listFields)
+            edit->setText(list.FieldByName(field == QLatin1String("name") ? nameField : field).AsString());
+        const QVariant row = list.FieldByName(QStringLiteral("Row")).Value();
+        m_chosenRow = row.isNull() ? std::nullopt : std::optional<qint64>(row.toLongLong());
+        setMode(action == ListAction::Edit ? BitBtn2 : BitBtn3);
+    }
+    ShowModal();
+}
+
+void TFSabt::setPickedGroup(const QString& groupCode, const QString& groupName)
+{
+    code->setText(groupCode);
+    ngroup->setText(groupName);
+    name->setFocus();
+}
+
+void TFSabt::setMode(BitBtn* actionButton)
+{
+    for (BitBtn* button : {BitBtn4, BitBtn2, BitBtn3})
+        button->setVisible(button == actionButton);
+}
+
 void TFSabt::FormShow()
 {
     m_backFromGroupPicker = false;
-    m_contactLocated = false;
-    if (code->text().isEmpty())
-        return;
-    m_contactLocated = DM->TableSabt->Locate(QStringLiteral("code;name"), {code->text(), name->text()},
-                                             Dataset::loCaseInsensitive);
+    if (m_chosenRow)
+        locateChosenContact();
+}
+
+bool TFSabt::locateChosenContact()
+{
+    TableDataset* contacts = DM->TableSabt;
+    const QString rowField = QStringLiteral("Row");
+    // A contact another program added since the table was read is not in its snapshot.
+    if (!contacts->Locate(rowField, {*m_chosenRow}, 0)) {
+        contacts->Close();
+        contacts->Open();
+        if (!contacts->Locate(rowField, {*m_chosenRow}, 0))
+            return false;
+    }
+    // Another program may have changed the contact since the list read it: the
+    // user sees, and the write starts from, what the file holds now.
+    if (!contacts->RefreshRecord())
+        return false;
+    for (const auto& [edit, field] : m_listFields)
+        edit->setText(contacts->FieldByName(field).AsString());
+    return true;
+}
+
+bool TFSabt::chosenContactIsCurrent() const
+{
+    const QVariant current = DM->TableSabtRow->Value();
+    return m_chosenRow && !current.isNull() && current.toLongLong() == *m_chosenRow;
 }
 
 void TFSabt::FormActivate()
@@ -224,8 +286,8 @@ void TFSabt::FormActivate()
 void TFSabt::FormClose()
 {
     clearEdits();
-    // What a later showing acts on is found anew then.
-    m_contactLocated = false;
+    // A later showing acts on the contact its caller chooses then.
+    m_chosenRow.reset();
 }
 
 void TFSabt::FormShortCut(QKeyEvent* key)
@@ -277,6 +339,13 @@ void TFSabt::nameKeyPress(QKeyEvent* key)
         focusNextChild();
 }
 
+// Closed from the title bar or the taskbar, the window is left as with its back
+// button, so that the program does not end behind the hidden main window.
+void TFSabt::FormCloseRequest()
+{
+    BitBtn1Click();
+}
+
 void TFSabt::BitBtn1Click()
 {
     Close();
@@ -286,7 +355,7 @@ void TFSabt::BitBtn1Click()
 
 void TFSabt::BitBtn2Click()
 {
-    if (!m_contactLocated) {
+    if (!chosenContactIsCurrent()) {
         MessageBox::information(ContactNotFoundMessage);
         return;
     }
@@ -301,14 +370,13 @@ void TFSabt::BitBtn3Click()
 {
     if (MessageBox::question(DeleteQuestion) != QMessageBox::Yes)
         return;
-    if (!m_contactLocated) {
+    if (!chosenContactIsCurrent()) {
         MessageBox::information(ContactNotFoundMessage);
         return;
     }
     DM->TableSabt->Edit();
     DM->TableSabt->Delete();
-    // The located contact is gone; the table now stands on another one.
-    m_contactLocated = false;
+    m_chosenRow.reset();
     MessageBox::information(DeletedMessage);
     rerunSearchResults();
 }

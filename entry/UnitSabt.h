@@ -4,23 +4,42 @@
 
 #include <QList>
 #include <QPair>
+#include <optional>
 
 class BitBtn;
+class Dataset;
 class LabeledEdit;
 class QLabel;
 
 // The one window in which a contact is typed in and added, changed or deleted.
-// Its mode is which action button the caller leaves visible: BitBtn4 adds (the
-// window is shown without a modal run and stays open for the next contact),
-// BitBtn2 overwrites and BitBtn3 deletes the contact found, when the window is
-// shown, by the group code and name the caller wrote into the edits (both run
-// modally). Other windows fill the edits and set the buttons before showing it.
+// Its mode is which action button is visible: BitBtn4 adds (the window is
+// shown without a modal run and stays open for the next contact), BitBtn2
+// overwrites and BitBtn3 deletes the contact chosen in a list (both run
+// modally). The list hands over the chosen row's identity with its texts, and
+// the window acts on that row as the file holds it when the window is shown.
 class TFSabt : public Form
 {
     Q_OBJECT
 
 public:
+    enum class ListAction
+    {
+        Edit,
+        Delete
+    };
+
     explicit TFSabt(QWidget* parent = nullptr);
+
+    // The main window's add command: new-contact mode, shown without a modal run.
+    void ShowForNewContact();
+    // Edit or delete mode for the current row of list, run modally. nameField is
+    // the list's column with the contact's name ("Name", or "Phone.Name" in a join
+    // with the groups); an empty or closed list leaves every edit empty and no
+    // contact chosen. While the window is shown for a new contact its typing is
+    // left alone, and the modal run refuses to start.
+    void ShowModalForContact(const Dataset& list, const QString& nameField, ListAction action);
+    // The group picker's choice: its code and name, and the focus to the name.
+    void setPickedGroup(const QString& groupCode, const QString& groupName);
 
     QLabel* ngroup;
     LabeledEdit* code;
@@ -46,6 +65,7 @@ protected:
     void FormActivate() override;
     void FormClose() override;
     void FormShortCut(QKeyEvent* key) override;
+    void FormCloseRequest() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -59,6 +79,12 @@ private:
     LabeledEdit* addEdit(const QString& objectName, const QString& caption, const QRect& geometry);
     BitBtn* addButton(const QString& objectName, const QString& caption, const QRect& geometry,
                       const QIcon& picture, int modalResult);
+    void setMode(BitBtn* actionButton);
+    // Makes the chosen contact TableSabt's current row, read again from the file;
+    // false when the file no longer holds it.
+    bool locateChosenContact();
+    // Whether TableSabt stands on the contact chosen in the list.
+    bool chosenContactIsCurrent() const;
     // Fills the pending row of TableSabt from the edits and posts it; gives the row up
     // when a step fails, before the error goes on.
     void postContactFields();
@@ -69,8 +95,10 @@ private:
     QList<LabeledEdit*> m_edits;
     // The text fields in the order they are written, with the edit of the same name.
     QList<QPair<QString, LabeledEdit*>> m_textFields;
-    // Whether the showing found the contact that edit mode and delete mode act on.
-    bool m_contactLocated = false;
+    // The edits with the field each carries, in the order a list fills them.
+    QList<QPair<LabeledEdit*, QString>> m_listFields;
+    // Row of the contact chosen in a list, until the window closes.
+    std::optional<qint64> m_chosenRow;
     // The group picker has just closed; its pick, not the reactivation, places the focus.
     bool m_backFromGroupPicker = false;
 };

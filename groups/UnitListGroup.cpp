@@ -3,7 +3,6 @@
 
 #include "Conversions.h"
 #include "DBGrid.h"
-#include "LabeledEdit.h"
 #include "TableDataset.h"
 #include "UnitDM.h"
 #include "UnitSabt.h"
@@ -84,7 +83,5 @@ void TFListGroup::DBGrid1KeyPress(QKeyEvent* key)
     const Dataset* groups = DM->TableGroup;
     // With no current group the code is empty, and its conversion fails before anything is written.
     const int groupCode = StrToInt(groups->FieldValues(QStringLiteral("code")).toString());
-    FSabt->code->setText(IntToStr(groupCode));
-    FSabt->ngroup->setText(groups->FieldValues(QStringLiteral("name")).toString());
-    FSabt->name->setFocus();
+    FSabt->setPickedGroup(IntToStr(groupCode), groups->FieldValues(QStringLiteral("name")).toString());
 }

@@ -65,14 +65,21 @@ private:
         return program.store().rows(QStringLiteral("SELECT %1 FROM Phone ORDER BY Row").arg(PhoneColumns));
     }
 
-    // The search window's or the display by group's way in: a row copied into the edits,
-    // the mode's button, a modal run driven by `interaction`.
-    void runModally(Mode mode, const QStringList& row, const std::function<void()>& interaction)
+    // The lists' way in: the contact numbered `row` chosen in the name-search result as
+    // it was last read (0: the result is closed, nothing chosen), a modal run driven by
+    // `interaction`.
+    static void runModally(Mode mode, int row, const std::function<void()>& interaction)
     {
-        fillEdits(row);
-        setMode(mode);
+        Dataset* list = DM->QuerySearch;
+        if (row == 0)
+            list->Close();
+        else {
+            list->Open();
+            QVERIFY(list->Locate(QStringLiteral("Row"), {row}, 0));
+        }
         duringModalRun(FSabt, interaction);
-        FSabt->ShowModal();
+        FSabt->ShowModalForContact(*list, QStringLiteral("Name"),
+                                   mode == Mode::Delete ? TFSabt::ListAction::Delete : TFSabt::ListAction::Edit);
     }
 
 private slots:
@@ -314,7 +321,7 @@ private slots:
         QFETCH(QString, typed);
 
         TestProgram program([](TestDatabase& db) { db.addContact(8, QStringLiteral("پویا"), {"1"}); });
-        runModally(Mode::Edit, QStringList{"8", "پویا", "1"}, [typed] {
+        runModally(Mode::Edit, 1, [typed] {
             QTRY_COMPARE(focused(), FSabt->code);
             FSabt->code->setText(typed);
             FSabt->home->setText(QStringLiteral("2"));
@@ -370,15 +377,16 @@ private slots:
 
         // Editing: the window closes on the error; showing it again must not write the change.
         store.exec(refuse);
-        runModally(Mode::Edit, QStringList{"5", "ثابت", "111"}, [] {
+        runModally(Mode::Edit, 1, [] {
             FSabt->home->setText(QStringLiteral("222"));
             QTest::mouseClick(FSabt->BitBtn2, Qt::LeftButton);
         });
         QVERIFY(!FSabt->isVisible());
         QVERIFY(m_boxes->texts.last().contains("refused by the store"));
         store.exec(allow);
-        runModally(Mode::Edit, second, [] {
+        runModally(Mode::Edit, 2, [second] {
             QTRY_COMPARE(focused(), FSabt->code);
+            QCOMPARE(editTexts(), second);
             press(Qt::Key_Escape);
         });
         QCOMPARE(storedContacts(program), before);
@@ -400,8 +408,9 @@ private slots:
 
         const QStringList changed{"8",  "رضا رضایی", "h",  "c",   "f",   "m",  "city",
                                   "fa", "p",         "pc", "آ ۱", "آ ۲", "آ ۳"};
-        runModally(Mode::Edit, QStringList{"5", "رضا", "200", "201"}, [&] {
+        runModally(Mode::Edit, 2, [&] {
             QTRY_COMPARE(focused(), FSabt->code);
+            QCOMPARE(editTexts(), QStringList({"5", "رضا", "200", "201", "", "", "", "", "", "", "", "", ""}));
             QCOMPARE(FSabt->ngroup->text(), Earlier);
             fillEdits(changed);
             QTest::mouseClick(FSabt->ad3, Qt::LeftButton);
@@ -454,7 +463,7 @@ private slots:
         OpenedFromMain = openedFromMain;
         DM->QuerySearch->Open();
         const int boxesBefore = MessageBox::shownCount();
-        runModally(Mode::Delete, QStringList{"2", "کاوه", "55"}, [&] {
+        runModally(Mode::Delete, 2, [&] {
             QTRY_COMPARE(focused(), FSabt->code);
             MessageBox::setNextAnswer(QMessageBox::StandardButton(answer));
             if (escape) {
@@ -499,7 +508,7 @@ private slots:
 
         TestProgram program([](TestDatabase& db) { db.addContact(2, QStringLiteral("کاوه")); });
         OpenedFromMain = openedFromMain;
-        runModally(Mode::Edit, QStringList{"2", "کاوه"}, [escape] {
+        runModally(Mode::Edit, 1, [escape] {
             QTRY_COMPARE(focused(), FSabt->code);
             FSabt->name->setText(QStringLiteral("دیگر"));
             if (escape)
@@ -514,62 +523,77 @@ private slots:
         QCOMPARE(m_boxes->texts, QStringList());
     }
 
-    void sameCodeAndNameActOnTheFirst_data()
+    // Look-alikes: the same code, the same name but for letter case.
+    void lookAlikesActOnTheChosenOne_data()
     {
         QTest::addColumn<bool>("deleting");
-        QTest::newRow("edit") << false;
-        QTest::newRow("delete") << true;
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("edit the first") << false << 2;
+        QTest::newRow("edit the second") << false << 3;
+        QTest::newRow("delete the first") << true << 2;
+        QTest::newRow("delete the second") << true << 3;
     }
 
-    void sameCodeAndNameActOnTheFirst()
+    void lookAlikesActOnTheChosenOne()
     {
         QFETCH(bool, deleting);
+        QFETCH(int, chosen);
 
-        TestProgram program([](TestDatabase& db) {
-            db.addContact(6, QStringLiteral("Reza Karimi"), {QStringLiteral("2")});
-            db.addContact(5, QStringLiteral("Reza Karimi"), {QStringLiteral("1")});
-            db.addContact(5, QStringLiteral("REZA KARIMI"), {QStringLiteral("3")});
+        const QList<QStringList> contacts = {{"6", "Reza Karimi", "2"}, {"5", "Reza Karimi", "1"},
+                                             {"5", "REZA KARIMI", "3"}};
+        TestProgram program([&](TestDatabase& db) {
+            for (const QStringList& contact : contacts)
+                db.addContact(contact[0].toInt(), contact[1], {contact[2]});
         });
         MessageBox::setNextAnswer(QMessageBox::Yes);
-        runModally(deleting ? Mode::Delete : Mode::Edit, QStringList{"5", "reza karimi", "9"}, [] {
+        runModally(deleting ? Mode::Delete : Mode::Edit, chosen, [] {
             QTRY_COMPARE(focused(), FSabt->code);
+            FSabt->home->setText(QStringLiteral("9"));
             QTest::mouseClick(FSabt->BitBtn2->isVisible() ? FSabt->BitBtn2 : FSabt->BitBtn3, Qt::LeftButton);
         });
-        const QString first = deleting ? QString() : QStringLiteral("5|reza karimi|9||||||||||");
-        QStringList expected{"6|Reza Karimi|2||||||||||", first, "5|REZA KARIMI|3||||||||||"};
-        expected.removeAll(QString());
+        QStringList expected;
+        for (int row = 1; row <= contacts.size(); ++row) {
+            QStringList columns = contacts[row - 1] + QStringList(10, QString());
+            if (row == chosen && deleting)
+                continue;
+            if (row == chosen)
+                columns[2] = QStringLiteral("9");
+            expected << columns.join('|');
+        }
         QCOMPARE(storedContacts(program), expected);
     }
 
-    // When the showing found no contact, edit and delete would otherwise act on
-    // whatever contact the table happened to stand on.
+    // Nothing was chosen, or the chosen contact is gone: edit and delete would otherwise
+    // act on whatever contact the table happened to stand on.
     void noContactFoundChangesNothing_data()
     {
         QTest::addColumn<bool>("deleting");
-        QTest::addColumn<QStringList>("row");
+        QTest::addColumn<bool>("goneSinceListed");
 
-        QTest::newRow("edit, no such name") << false << QStringList{"5", "شیرین", "1"};
-        QTest::newRow("edit, other code") << false << QStringList{"6", "مینا", "1"};
-        QTest::newRow("edit, empty row copied") << false << QStringList();
-        QTest::newRow("delete, no such name") << true << QStringList{"5", "شیرین"};
-        QTest::newRow("delete, empty row copied") << true << QStringList();
+        QTest::newRow("edit, empty list") << false << false;
+        QTest::newRow("edit, deleted by another program") << false << true;
+        QTest::newRow("delete, empty list") << true << false;
+        QTest::newRow("delete, deleted by another program") << true << true;
     }
 
     void noContactFoundChangesNothing()
     {
         QFETCH(bool, deleting);
-        QFETCH(QStringList, row);
+        QFETCH(bool, goneSinceListed);
 
         TestProgram program([](TestDatabase& db) {
             db.addContact(5, QStringLiteral("مینا"), {QStringLiteral("100")});
             db.addContact(5, QStringLiteral("مهران"));
         });
-        DM->QuerySearch->Open();
+        if (goneSinceListed) {
+            DM->QuerySearch->Open();
+            program.store().exec(QStringLiteral("DELETE FROM Phone WHERE Row = 1"));
+        }
         const QStringList before = storedContacts(program);
         const int boxesBefore = MessageBox::shownCount();
         if (deleting)
             MessageBox::setNextAnswer(QMessageBox::Yes);
-        runModally(deleting ? Mode::Delete : Mode::Edit, row, [deleting] {
+        runModally(deleting ? Mode::Delete : Mode::Edit, goneSinceListed ? 1 : 0, [deleting] {
             QTRY_COMPARE(focused(), FSabt->code);
             if (FSabt->code->text().isEmpty())
                 FSabt->code->setText(QStringLiteral("5"));
@@ -624,7 +648,7 @@ private slots:
         press(Qt::Key_Escape);
 
         // The contact is found again by its unusual name and changed in place.
-        runModally(Mode::Edit, contactWith(code, text), [] {
+        runModally(Mode::Edit, 1, [] {
             QTRY_COMPARE(focused(), FSabt->code);
             FSabt->home->setText(QStringLiteral("تغییر"));
             QTest::mouseClick(FSabt->BitBtn2, Qt::LeftButton);
