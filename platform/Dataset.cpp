@@ -472,7 +472,8 @@ QString Dataset::unchangedSince(int row, std::vector<QVariant>& values) const
             continue;
         // Compared byte for byte: the column's own collation may hold two
         // different texts equal.
-        condition += QStringLiteral(" AND %1 IS ? COLLATE BINARY").arg(quotedIdentifier(m_columns[c].originColumn));
+        condition +=
+            QStringLiteral(" AND %1 IS ? COLLATE BINARY").arg(quotedIdentifier(m_columns[c].originColumn));
         values.push_back(m_snapshot.value(row, int(c)));
     }
     return condition;
@@ -481,7 +482,8 @@ QString Dataset::unchangedSince(int row, std::vector<QVariant>& values) const
 bool Dataset::rowExists(qint64 rowId)
 {
     StatementGuard guard;
-    const QString sql = QStringLiteral("SELECT 1 FROM %1 WHERE _rowid_ = ?").arg(quotedIdentifier(m_baseTable));
+    const QString sql =
+        QStringLiteral("SELECT 1 FROM %1 WHERE _rowid_ = ?").arg(quotedIdentifier(m_baseTable));
     if (sqlite3_prepare_v2(db(), sql.toUtf8().constData(), -1, &guard.statement, nullptr) != SQLITE_OK)
         fail(QString::fromUtf8(sqlite3_errmsg(db())));
     sqlite3_bind_int64(guard.statement, 1, rowId);
@@ -605,7 +607,8 @@ void Dataset::Delete()
     const qint64 rowId = m_snapshot.rowId(m_current);
     std::vector<QVariant> values{rowId};
     const QString unchanged = unchangedSince(m_current, values);
-    if (execute(QStringLiteral("DELETE FROM %1 WHERE _rowid_ = ?%2").arg(quotedIdentifier(m_baseTable), unchanged),
+    if (execute(QStringLiteral("DELETE FROM %1 WHERE _rowid_ = ?%2")
+                    .arg(quotedIdentifier(m_baseTable), unchanged),
                 values) == 0 &&
         rowExists(rowId))
         fail(QString::fromLatin1(RowNotFound));
