@@ -80,14 +80,6 @@ enum class Mode
     Delete
 };
 
-// What every caller does before showing the window: only the mode's action button stays.
-inline void setMode(Mode mode)
-{
-    FSabt->BitBtn4->setVisible(mode == Mode::NewContact);
-    FSabt->BitBtn2->setVisible(mode == Mode::Edit);
-    FSabt->BitBtn3->setVisible(mode == Mode::Delete);
-}
-
 // The main window's add command.
 inline void openForNewContact()
 {
@@ -102,7 +94,7 @@ inline QList<LabeledEdit*> editsInColumnOrder()
             FSabt->ad1,   FSabt->ad2,  FSabt->ad3};
 }
 
-// What the search window and the display by group do: copy a row into the 13 edits.
+// Types a contact's 13 texts into the edits, in the order of the columns.
 inline void fillEdits(const QStringList& columns)
 {
     const QList<LabeledEdit*> edits = editsInColumnOrder();

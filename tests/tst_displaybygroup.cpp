@@ -5,15 +5,18 @@
 #include "EntryWindowDriver.h"
 #include "LabeledEdit.h"
 #include "MessageBox.h"
+#include "QueryDataset.h"
 #include "TestProgram.h"
 #include "UnitDM.h"
 #include "UnitMain.h"
 #include "UnitSabt.h"
 #include "Unitnama.h"
+#include "UnitrepGroup.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <memory>
+#include <sqlite3.h>
 
 using namespace BrowseDriver;
 using EntryWindowDriver::BoxWatcher;
@@ -312,6 +315,62 @@ private slots:
         QStringList after = before;
         after[3] = QStringLiteral("1|Family");
         QCOMPARE(storedRows(), after);
+    }
+
+    // While a new group is being typed into the group grid, the contacts, the details and
+    // the group sheet are the new group's: none yet.
+    void newGroupRowShowsItsOwnEmptyContactList()
+    {
+        inDisplayByGroup([] {
+            QCOMPARE(columnTexts(Form1->DBGrid1, 0), QStringList({Behram, Parvin}));
+            Form1->DBGrid2->setFocus();
+            QTest::keyClick(Form1->DBGrid2, Qt::Key_Insert);
+            QCOMPARE(Form1->DBGrid2->model()->rowCount(), 4);
+            QTest::keyClick(Form1->DBGrid2, '1');
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(DM->QueryMaster->state(), Dataset::State::Insert);
+
+            QCOMPARE(Form1->DBGrid1->model()->rowCount(), 0);
+            QCOMPARE(detailTextsShown(), QStringList(8));
+            QStringList printed;
+            bool previewed = false;
+            closeNextPreview(&previewed, [&printed] {
+                for (const ReportPage& page : RepGroup->build())
+                    for (const PlacedText& text : page.texts)
+                        printed += text.lines;
+            });
+            QTest::mouseClick(Form1->Button1, Qt::LeftButton);
+            QVERIFY(previewed);
+            QVERIFY(!printed.isEmpty());
+            QVERIFY2(!printed.join(' ').contains(Behram), qPrintable(printed.join(' ')));
+
+            // Left without a name, the new row is posted and shows what its code holds.
+            QTest::keyClick(Form1->DBGrid2, Qt::Key_Up);
+            QCOMPARE(DM->QueryMaster->state(), Dataset::State::Browse);
+            QCOMPARE(columnTexts(Form1->DBGrid2, 0).last(), QStringLiteral("1"));
+        });
+    }
+
+    // The command re-opens the groups, which runs the contacts once through the master
+    // link, and the contacts once more itself.
+    void displayCommandRunsTheContactsTwice()
+    {
+        int runs = 0;
+        sqlite3_trace_v2(
+            DM->ADOConnection.handle(), SQLITE_TRACE_STMT,
+            [](unsigned, void* counter, void* statement, void*) {
+                if (QByteArray(sqlite3_sql(static_cast<sqlite3_stmt*>(statement)))
+                        .contains("where code=:code"))
+                    ++*static_cast<int*>(counter);
+                return 0;
+            },
+            &runs);
+        for (int opening = 0; opening < 2; ++opening) {
+            runs = 0;
+            inDisplayByGroup([] {});
+            QCOMPARE(runs, 2);
+        }
+        sqlite3_trace_v2(DM->ADOConnection.handle(), 0, nullptr, nullptr);
     }
 
     void escapeClosesTheWindowFromEitherGrid_data()

@@ -7,6 +7,7 @@
 #include "UnitDM.h"
 #include "UnitListGroup.h"
 
+#include <QClipboard>
 #include <memory>
 
 using namespace EntryWindowDriver;
@@ -79,7 +80,8 @@ private:
         }
         duringModalRun(FSabt, interaction);
         FSabt->ShowModalForContact(*list, QStringLiteral("Name"),
-                                   mode == Mode::Delete ? TFSabt::ListAction::Delete : TFSabt::ListAction::Edit);
+                                   mode == Mode::Delete ? TFSabt::ListAction::Delete
+                                                        : TFSabt::ListAction::Edit);
     }
 
 private slots:
@@ -410,7 +412,8 @@ private slots:
                                   "fa", "p",         "pc", "آ ۱", "آ ۲", "آ ۳"};
         runModally(Mode::Edit, 2, [&] {
             QTRY_COMPARE(focused(), FSabt->code);
-            QCOMPARE(editTexts(), QStringList({"5", "رضا", "200", "201", "", "", "", "", "", "", "", "", ""}));
+            QCOMPARE(editTexts(),
+                     QStringList({"5", "رضا", "200", "201", "", "", "", "", "", "", "", "", ""}));
             QCOMPARE(FSabt->ngroup->text(), Earlier);
             fillEdits(changed);
             QTest::mouseClick(FSabt->ad3, Qt::LeftButton);
@@ -539,8 +542,8 @@ private slots:
         QFETCH(bool, deleting);
         QFETCH(int, chosen);
 
-        const QList<QStringList> contacts = {{"6", "Reza Karimi", "2"}, {"5", "Reza Karimi", "1"},
-                                             {"5", "REZA KARIMI", "3"}};
+        const QList<QStringList> contacts = {
+            {"6", "Reza Karimi", "2"}, {"5", "Reza Karimi", "1"}, {"5", "REZA KARIMI", "3"}};
         TestProgram program([&](TestDatabase& db) {
             for (const QStringList& contact : contacts)
                 db.addContact(contact[0].toInt(), contact[1], {contact[2]});
@@ -604,6 +607,23 @@ private slots:
         QCOMPARE(MessageBox::shownCount(), boxesBefore + (deleting ? 2 : 1));
         QCOMPARE(storedContacts(program), before);
         QCOMPARE(DM->TableSabt->state(), Dataset::State::Browse);
+    }
+
+    // Pasted text keeps to the one line of its edit.
+    void pastedLineBreaksAndTabsBecomeBlanks()
+    {
+        TestProgram program;
+        openForNewContact();
+        QTRY_COMPARE(focused(), FSabt->code);
+        typeText(QStringLiteral("4"));
+        QApplication::clipboard()->setText(QStringLiteral("خیابان آزادی\r\nکوچه ۵\tپلاک ۷\n"));
+        FSabt->ad1->setFocus();
+        QTest::keyClick(FSabt->ad1, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(FSabt->ad1->text(), QStringLiteral("خیابان آزادی  کوچه ۵ پلاک ۷ "));
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        QTest::mouseClick(FSabt->BitBtn4, Qt::LeftButton);
+        QCOMPARE(program.store().rows(QStringLiteral("SELECT Ad1 FROM Phone")),
+                 QStringList{QStringLiteral("خیابان آزادی  کوچه ۵ پلاک ۷ ")});
     }
 
     void unusualTextIsStoredWhole_data()

@@ -47,6 +47,16 @@ struct GroupWindow
                           grid->visualRect(grid->model()->index(row, column)).center());
     }
     QString cell(int row, int column) const { return grid->model()->index(row, column).data().toString(); }
+    // Opens the editor of the grid's current cell, replaces its text and commits it with Enter.
+    void typeIntoCurrentCell(const QString& text) const
+    {
+        QTest::keyClick(grid, Qt::Key_F2);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor && editor != name);
+        editor->selectAll();
+        typeText(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+    }
     void addGroup(const QString& text) const
     {
         QTest::mouseClick(name, Qt::LeftButton);
@@ -309,6 +319,95 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         runGroupWindow([](GroupWindow& window) { QCOMPARE(window.cod->text(), QStringLiteral("10")); });
+    }
+
+    // After a refused value the grid goes on writing what is typed into it.
+    void refusedCellValueThenTheNextEditsAreWritten()
+    {
+        TestProgram program([](TestDatabase& store) {
+            store.addGroup(1, QStringLiteral("خانواده"));
+            store.addGroup(2, QStringLiteral("دوستان"));
+        });
+        runGroupWindow([&](GroupWindow& window) {
+            window.clickCell(0, CodeColumn);
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+            const int boxes = MessageBox::shownCount();
+            window.typeIntoCurrentCell(QStringLiteral("q"));
+            QTRY_COMPARE(MessageBox::shownCount(), boxes + 1);
+            QCOMPARE(MessageBox::lastText(), QStringLiteral("'q' is not a valid integer value"));
+            QCOMPARE(window.cell(0, CodeColumn), QStringLiteral("1"));
+
+            window.clickCell(1, NameColumn);
+            window.typeIntoCurrentCell(QStringLiteral("رفقا"));
+            QTest::keyClick(window.grid, Qt::Key_Up);
+            window.clickCell(0, NameColumn);
+            window.typeIntoCurrentCell(QStringLiteral("فامیل"));
+            window.clickCell(0, CodeColumn);
+            window.typeIntoCurrentCell(QStringLiteral("5"));
+            QTest::keyClick(window.grid, Qt::Key_Down);
+            QCOMPARE(program.store().rows(GroupsInFile), QStringList({"5|فامیل", "2|رفقا"}));
+            QCOMPARE(MessageBox::shownCount(), boxes + 1);
+        });
+    }
+
+    // A row added in the grid and left: the grid's current group stays the one the
+    // user moved to, also once the grid has the focus again, and it is the one deleted.
+    void currentGroupStaysAfterAddingARowInTheGrid_data()
+    {
+        QTest::addColumn<int>("addKey");
+        QTest::newRow("Insert") << int(Qt::Key_Insert);
+        QTest::newRow("Down past the last row") << int(Qt::Key_Down);
+    }
+
+    void currentGroupStaysAfterAddingARowInTheGrid()
+    {
+        QFETCH(int, addKey);
+        TestProgram program([](TestDatabase& store) {
+            store.addGroup(1, QStringLiteral("خانواده"));
+            store.addGroup(2, QStringLiteral("دوستان"));
+            store.addGroup(3, QStringLiteral("همکاران"));
+        });
+        runGroupWindow([&](GroupWindow& window) {
+            window.clickCell(2, CodeColumn);
+            QTest::keyClick(window.grid, Qt::Key(addKey));
+            QCOMPARE(window.grid->model()->rowCount(), 4);
+            QCOMPARE(window.grid->currentIndex().row(), 3);
+            window.typeIntoCurrentCell(QStringLiteral("7"));
+            QTest::keyClick(window.grid, Qt::Key_Up);
+            QCOMPARE(program.store().rows(GroupsInFile).last(), QStringLiteral("7|"));
+            QCOMPARE(window.grid->currentIndex().row(), 2);
+
+            // Away to the name edit and back into the grid with Tab.
+            QTest::mouseClick(window.name, Qt::LeftButton);
+            QTest::keyClick(window.name, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), window.grid);
+            QCOMPARE(window.grid->currentIndex().row(), 2);
+            QCOMPARE(DM->TableGroup->FieldValues(QStringLiteral("code")).toInt(), 3);
+
+            MessageBox::setNextAnswer(QMessageBox::Yes);
+            QTest::mouseClick(window.remove, Qt::LeftButton);
+            QCOMPARE(program.store().rows(GroupsInFile), QStringList({"1|خانواده", "2|دوستان", "7|"}));
+        });
+    }
+
+    // Another program deleted the last group and added one, which took its row number.
+    void deletingAGroupAnotherProgramReplacedLeavesTheNewOne()
+    {
+        TestProgram program([](TestDatabase& store) {
+            store.addGroup(1, QStringLiteral("خانواده"));
+            store.addGroup(2, QStringLiteral("دوستان"));
+        });
+        runGroupWindow([&](GroupWindow& window) {
+            window.clickCell(1, NameColumn);
+            program.store().exec(QStringLiteral("DELETE FROM Grp WHERE Code = 2"));
+            program.store().addGroup(8, QStringLiteral("همسایه"));
+            MessageBox::setNextAnswer(QMessageBox::Yes);
+            clickOnNextShownBox(QMessageBox::Ok);
+            QTest::mouseClick(window.remove, Qt::LeftButton);
+            QVERIFY(MessageBox::lastText().startsWith(QStringLiteral("TableGroup: Row cannot be located")));
+            QCOMPARE(program.store().rows(GroupsInFile), QStringList({"1|خانواده", "8|همسایه"}));
+            QVERIFY(window.stillRunning());
+        });
     }
 
     void refusedGroupIsGivenUpAndTheNextAddStartsClean()

@@ -1,5 +1,7 @@
 #include "Application.h"
 #include "BitBtn.h"
+#include "DBGrid.h"
+#include "EntryWindowDriver.h"
 #include "MessageBox.h"
 #include "QueryDataset.h"
 #include "SolarDate.h"
@@ -11,6 +13,7 @@
 #include "UnitSearch.h"
 #include "Unitnama.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -201,6 +204,95 @@ private slots:
         QTest::keyClick(FSabt, Qt::Key_Escape);
         QVERIFY(FormMain->isVisible());
         QVERIFY(FormSearch->isVisible());
+    }
+
+    void onlyTheLeftButtonClicksALabel_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("button");
+        for (const char* label : {"Label3", "Label4", "Label5", "Label6"}) {
+            QTest::addRow("%s, right button", label) << label << int(Qt::RightButton);
+            QTest::addRow("%s, middle button", label) << label << int(Qt::MiddleButton);
+        }
+        QTest::newRow("Label4, left button") << "Label4" << int(Qt::LeftButton);
+    }
+
+    void onlyTheLeftButtonClicksALabel()
+    {
+        QFETCH(QString, label);
+        QFETCH(int, button);
+        bool modalRun = false;
+        QTimer::singleShot(0, [&modalRun] {
+            if (auto* form = qobject_cast<Form*>(QApplication::activeModalWidget())) {
+                modalRun = true;
+                form->Close();
+            }
+        });
+        QTest::mouseClick(FormMain->findChild<QLabel*>(label), Qt::MouseButton(button));
+        QCoreApplication::processEvents();
+        const bool clicked = button == Qt::LeftButton;
+        QVERIFY(!modalRun);
+        QCOMPARE(FSabt->isVisible(), clicked);
+        QVERIFY(!FormSearch->isVisible());
+        QCOMPARE(FormMain->isVisible(), !clicked);
+    }
+
+    // Closed from its title bar or the taskbar while the main window hides behind it,
+    // a window is left as with its back button, and the program goes on.
+    void closingAWindowFromOutsideKeepsTheProgramRunning_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("entry window, new contact") << int(Qt::Key_F5) << "FSabt";
+        QTest::newRow("search window") << int(Qt::Key_F7) << "FormSearch";
+    }
+
+    void closingAWindowFromOutsideKeepsTheProgramRunning()
+    {
+        QFETCH(int, command);
+        QFETCH(QString, window);
+        press(Qt::Key(command));
+        Form* shown =
+            window == QLatin1String("FSabt") ? static_cast<Form*>(FSabt) : static_cast<Form*>(FormSearch);
+        QVERIFY(shown->isVisible());
+        QVERIFY(!FormMain->isVisible());
+        if (shown == FSabt)
+            FSabt->name->setText(QStringLiteral("نیمه‌کاره"));
+
+        QTimer::singleShot(0, [shown] {
+            QCloseEvent close;
+            QCoreApplication::sendEvent(shown->windowHandle(), &close);
+            // A program ending on the close has its quit queued by now.
+            QTimer::singleShot(0, [] { QApplication::exit(7); });
+        });
+        QTimer::singleShot(5000, [] { QApplication::exit(99); });
+        QCOMPARE(QApplication::exec(), 7);
+        QVERIFY(!shown->isVisible());
+        QVERIFY(FormMain->isVisible());
+        QCOMPARE(FSabt->name->text(), QString());
+    }
+
+    void closingTheEntryWindowFromOutsideEndsItsModalRunLikeBack()
+    {
+        press(Qt::Key_F7);
+        QApplication::setActiveWindow(FormSearch);
+        QVERIFY(QTest::qWaitForWindowActive(FormSearch));
+        EntryWindowDriver::BoxWatcher boxes;
+        bool ran = false;
+        QTimer::singleShot(0, [&ran] {
+            ran = QApplication::activeModalWidget() == FSabt;
+            QCloseEvent close;
+            QCoreApplication::sendEvent(FSabt->windowHandle(), &close);
+        });
+        QTest::keyClick(FormSearch->DBGrid1, Qt::Key_Delete);
+        QVERIFY(ran);
+        QVERIFY(!FSabt->isVisible());
+        QCOMPARE(FSabt->ModalResult(), int(Form::mrCancel));
+        // Not the delete question that Escape would ask: nothing asked, nothing deleted.
+        QCOMPARE(m_program->store().rows(QStringLiteral("SELECT Name FROM Phone")), QStringList{"بهرام"});
+        QCOMPARE(boxes.texts, QStringList());
+        QVERIFY(FormSearch->isVisible());
+        QVERIFY(!FormMain->isVisible());
     }
 
     void keysDoNothingDuringAModalRun()
