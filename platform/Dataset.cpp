@@ -647,44 +647,60 @@ bool Dataset::RefreshRecord()
     return true;
 }
 
-bool Dataset::matches(int row, const Field& field, const QVariant& key, bool caseInsensitive) const
+Dataset::LocateKey Dataset::locateKey(const Field& field, const QVariant& value) const
 {
-    const int column = field.m_column;
-    if (field.m_type == Field::DataType::Integer) {
-        const QString keyText = key.toString().trimmed();
-        if (key.isNull() || keyText.isEmpty())
-            return m_snapshot.isNull(row, column);
-        qint64 number;
-        if (key.typeId() == QMetaType::QString) {
-            try {
-                number = StrToInt(keyText);
-            } catch (const ConversionError&) {
-                return false;
-            }
-        } else {
-            number = key.toLongLong();
-        }
-        const QVariant cell = m_snapshot.value(row, column);
-        return !cell.isNull() && cell.toLongLong() == number;
+    LocateKey key;
+    key.column = field.m_column;
+    key.numeric = field.m_type == Field::DataType::Integer;
+    if (!key.numeric) {
+        key.text = value.toString();
+        return key;
     }
-    return m_snapshot.text(row, column)
-               .compare(key.toString(), caseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0;
+    const QString text = value.toString().trimmed();
+    if (value.isNull() || text.isEmpty()) {
+        // An empty code text stands for a missing code.
+        key.matchesNull = true;
+    } else if (value.typeId() == QMetaType::QString) {
+        try {
+            key.number = StrToInt(text);
+        } catch (const ConversionError&) {
+            key.unmatchable = true;
+        }
+    } else {
+        key.number = value.toLongLong();
+    }
+    return key;
+}
+
+bool Dataset::matches(int row, const LocateKey& key, bool caseInsensitive) const
+{
+    if (!key.numeric)
+        return m_snapshot.text(row, key.column)
+                   .compare(key.text, caseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0;
+    if (key.unmatchable)
+        return false;
+    if (key.matchesNull)
+        return m_snapshot.isNull(row, key.column);
+    const QVariant cell = m_snapshot.value(row, key.column);
+    return !cell.isNull() && cell.toLongLong() == key.number;
 }
 
 bool Dataset::Locate(const QString& keyFields, const QVariantList& keyValues, int options)
 {
     requireActive();
     checkBrowseMode();
-    std::vector<const Field*> fields;
-    for (const QString& name : keyFields.split(QLatin1Char(';'), Qt::SkipEmptyParts))
-        fields.push_back(&FieldByName(name.trimmed()));
-    if (fields.size() != size_t(keyValues.size()))
+    const QStringList names = keyFields.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    if (names.size() != keyValues.size())
         fail(QStringLiteral("Locate needs one value for each key field"));
+    // Each value is converted once, not once for every row.
+    std::vector<LocateKey> keys;
+    for (int k = 0; k < names.size(); ++k)
+        keys.push_back(locateKey(FieldByName(names[k].trimmed()), keyValues[k]));
     const bool caseInsensitive = options & loCaseInsensitive;
     for (int row = 0; row < m_snapshot.rowCount(); ++row) {
         bool all = true;
-        for (size_t k = 0; k < fields.size() && all; ++k)
-            all = matches(row, *fields[k], keyValues[int(k)], caseInsensitive);
+        for (size_t k = 0; k < keys.size() && all; ++k)
+            all = matches(row, keys[k], caseInsensitive);
         if (all) {
             m_eof = false;
             moveTo(row);

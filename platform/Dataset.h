@@ -148,7 +148,18 @@ private:
     void dropCurrentRow();
     void setState(State state);
     void moveTo(int row);
-    bool matches(int row, const Field& field, const QVariant& key, bool caseInsensitive) const;
+    // A value Locate looks for in one column.
+    struct LocateKey
+    {
+        int column = -1;
+        bool numeric = false;
+        bool matchesNull = false;
+        bool unmatchable = false;
+        qint64 number = 0;
+        QString text;
+    };
+    LocateKey locateKey(const Field& field, const QVariant& value) const;
+    bool matches(int row, const LocateKey& key, bool caseInsensitive) const;
 
     Connection& m_connection;
     std::vector<std::unique_ptr<Field>> m_fields;

@@ -240,7 +240,7 @@ void Form::closeEvent(QCloseEvent* event)
             QScopedValueRollback<bool*> deciding(m_closeRequestGranted, &granted);
             FormCloseRequest();
         }
-        if (!granted || m_modalLoop) {
+        if (!granted) {
             event->ignore();
             return;
         }
