@@ -209,27 +209,24 @@ void Dataset::bindFields()
 
 void Dataset::Close()
 {
-    if (!Active())
-        return;
-    m_snapshot = Snapshot();
-    m_pending.clear();
-    m_assigned.clear();
-    m_current = -1;
-    m_eof = true;
-    setState(State::Inactive);
-    emit snapshotReset();
-    emit currentChanged();
+    if (Active())
+        leaveWithoutRows(State::Inactive);
 }
 
 void Dataset::dropRows()
 {
     requireActive();
-    m_snapshot = Snapshot(int(m_columns.size()));
+    leaveWithoutRows(State::Browse);
+}
+
+void Dataset::leaveWithoutRows(State state)
+{
+    m_snapshot = Snapshot(state == State::Inactive ? 0 : int(m_columns.size()));
     m_pending.clear();
     m_assigned.clear();
     m_current = -1;
     m_eof = true;
-    setState(State::Browse);
+    setState(state);
     emit snapshotReset();
     emit currentChanged();
 }

@@ -147,6 +147,8 @@ private:
     bool rowExists(qint64 rowId);
     void dropCurrentRow();
     void setState(State state);
+    // Drops the snapshot and any pending row, ending in state.
+    void leaveWithoutRows(State state);
     void moveTo(int row);
     // A value Locate looks for in one column.
     struct LocateKey

@@ -1,7 +1,11 @@
 #pragma once
 
 #include "DBGrid.h"
+#include "EntryWindowDriver.h"
+#include "UnitMain.h"
 #include "UnitReport.h"
+#include "UnitSearch.h"
+#include "Unitnama.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -13,6 +17,32 @@
 // Drives the search window and the display by group as a user does, and reads what
 // their grids and the envelope show.
 namespace BrowseDriver {
+
+// The main window's search command, the search window then active.
+inline void openSearchWindow()
+{
+    FormMain->Show();
+    FormMain->Label5Click();
+    QApplication::setActiveWindow(FormSearch);
+    QVERIFY(QTest::qWaitForWindowActive(FormSearch));
+}
+
+// Runs interaction inside the display by group, opened by the main window's command;
+// the window is closed afterwards unless the interaction closed it.
+inline void inDisplayByGroup(const std::function<void()>& interaction)
+{
+    bool ran = false;
+    EntryWindowDriver::duringModalRun(Form1, [&] {
+        ran = true;
+        QApplication::setActiveWindow(Form1);
+        QVERIFY(QTest::qWaitForWindowActive(Form1));
+        interaction();
+    });
+    FormMain->Show();
+    FormMain->Label6Click();
+    QVERIFY(ran);
+    QVERIFY(!Form1->isVisible());
+}
 
 // Types text into edit one key at a time, each key pressed and released, as a user types.
 inline void typeKeyByKey(QWidget* edit, const QString& text)

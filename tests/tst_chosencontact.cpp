@@ -88,14 +88,6 @@ private:
             QStringLiteral("SELECT Row, Code, Name, Home, Fax, Mobil FROM Phone ORDER BY Row"));
     }
 
-    void openSearchWindow()
-    {
-        FormMain->Show();
-        FormMain->Label5Click();
-        QApplication::setActiveWindow(FormSearch);
-        QVERIFY(QTest::qWaitForWindowActive(FormSearch));
-    }
-
     static void search(LabeledEdit* edit, const QString& text)
     {
         edit->setFocus();
@@ -110,17 +102,6 @@ private:
         EntryWindowDriver::duringModalRun(FSabt, interaction);
         QTest::keyClick(FormSearch->DBGrid1, key);
         QVERIFY(!FSabt->isVisible());
-    }
-
-    static void inDisplayByGroup(const std::function<void()>& interaction)
-    {
-        EntryWindowDriver::duringModalRun(Form1, [&] {
-            QApplication::setActiveWindow(Form1);
-            QVERIFY(QTest::qWaitForWindowActive(Form1));
-            interaction();
-        });
-        FormMain->Show();
-        FormMain->Label6Click();
     }
 
 private slots:

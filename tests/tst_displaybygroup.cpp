@@ -82,22 +82,6 @@ private:
     std::unique_ptr<TestProgram> m_program;
     std::unique_ptr<BoxWatcher> m_boxes;
 
-    // Runs interaction inside the display by group, opened by the main window's
-    // command; the window is closed afterwards unless the interaction closed it.
-    static void inDisplayByGroup(const std::function<void()>& interaction)
-    {
-        bool ran = false;
-        EntryWindowDriver::duringModalRun(Form1, [&] {
-            ran = true;
-            QApplication::setActiveWindow(Form1);
-            QVERIFY(QTest::qWaitForWindowActive(Form1));
-            interaction();
-        });
-        FormMain->Label6Click();
-        QVERIFY(ran);
-        QVERIFY(!Form1->isVisible());
-    }
-
     QStringList storedRows() const
     {
         return m_program->store().rows(QStringLiteral("SELECT Code, Name FROM Phone ORDER BY Row")) +

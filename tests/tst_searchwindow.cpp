@@ -106,10 +106,7 @@ private slots:
     {
         m_program = std::make_unique<TestProgram>(fillStore);
         m_boxes = std::make_unique<BoxWatcher>();
-        FormMain->Show();
-        FormMain->Label5Click();
-        QApplication::setActiveWindow(FormSearch);
-        QVERIFY(QTest::qWaitForWindowActive(FormSearch));
+        openSearchWindow();
     }
 
     void cleanup()
